@@ -1,0 +1,10 @@
+# VARNEX_SANITIZE=address builds everything with ASan+UBSan, =thread with TSan.
+if(VARNEX_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(VARNEX_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(VARNEX_SANITIZE)
+  message(FATAL_ERROR "VARNEX_SANITIZE must be address, thread or empty, not '${VARNEX_SANITIZE}'")
+endif()

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and starts the driver. Without a
+# connected tablet the driver runs with the simulated LarkA.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+exec ./build/driver/VarnexDriver "$@"

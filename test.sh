@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: the plain build, then
+# the whole suite under ASan+UBSan (with the fuzzers), then the threaded tests
+# under TSan. The exit code is the result.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+
+jobs=$(nproc)
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+export CTEST_OUTPUT_ON_FAILURE=1
+
+echo "== plain build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest -j"$jobs" --timeout 300)
+
+echo "== ASan+UBSan build with fuzzers"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVARNEX_SANITIZE=address -DVARNEX_FUZZ=ON -DVARNEX_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+(cd build-asan && ctest -j"$jobs" --timeout 600)
+
+echo "== TSan build of the threaded tests"
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions="$PWD/tests/tsan.supp"
+CC=clang CXX=clang++ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVARNEX_SANITIZE=thread -DVARNEX_THREADED_ONLY=ON -DVARNEX_BENCH=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target threaded_tests
+(cd build-tsan && ctest -j"$jobs" --timeout 600 -L threaded --no-tests=ignore)
+echo "== all tests passed"
