@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
+<context>
+    <name>Trans</name>
+    <message>
+        <source>TargetLanguage</source>
+        <translation>日本語</translation>
+    </message>
+</context>
+</TS>
