@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <sys/types.h>
+
+// A private Xvfb for one test: started on a display number the server picks
+// itself, killed when the object goes.
+class InputXvfbServer {
+ public:
+  InputXvfbServer();
+  ~InputXvfbServer();
+  InputXvfbServer(const InputXvfbServer&) = delete;
+  InputXvfbServer& operator=(const InputXvfbServer&) = delete;
+
+  bool running() const { return !m_display.isEmpty(); }
+  // ":N"
+  const QByteArray& display() const { return m_display; }
+
+ private:
+  pid_t m_pid = -1;
+  QByteArray m_display;
+};
