@@ -1,0 +1,132 @@
+#include "platform/hid/linux/LinuxHidConnection.h"
+
+#include "platform/hid/HidLogging.h"
+
+#include <QFile>
+#include <linux/hidraw.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+
+std::unique_ptr<LinuxHidConnection> LinuxHidConnection::open(const QString& path, bool exclusive,
+                                                             ReportLengths lengths) {
+  // Non-blocking, so a read after a poll that another reader won cannot hang.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    qCDebug(lcHid) << "cannot open" << path << strerror(errno);
+    return nullptr;
+  }
+  if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+    qCDebug(lcHid) << path << "is held by another connection" << strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  auto connection = std::make_unique<LinuxHidConnection>(fd, lengths);
+  if (!connection->valid()) return nullptr;
+  return connection;
+}
+
+LinuxHidConnection::LinuxHidConnection(int fd, ReportLengths lengths)
+    : m_fd(fd), m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), m_lengths(lengths) {}
+
+LinuxHidConnection::~LinuxHidConnection() {
+  if (m_wake >= 0) ::close(m_wake);
+  if (m_fd >= 0) ::close(m_fd);  // closing also drops the flock
+}
+
+void LinuxHidConnection::markGone(const char* why) {
+  if (!m_gone.exchange(true)) qCDebug(lcHid) << "hidraw device gone:" << why;
+}
+
+int LinuxHidConnection::read(uint8_t* buffer, int length) {
+  if (m_gone || !valid() || !buffer || length <= 0) return 0;
+  for (;;) {
+    pollfd fds[2] = {{m_fd, POLLIN, 0}, {m_wake, POLLIN, 0}};
+    if (::poll(fds, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      return 0;
+    }
+    if (fds[1].revents & POLLIN) {
+      uint64_t count = 0;
+      [[maybe_unused]] const ssize_t drained = ::read(m_wake, &count, sizeof count);
+      return 0;
+    }
+    // An unplugged hidraw node reports hang-up and error; what it still
+    // queued is of no use any more.
+    if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
+      markGone("hang-up");
+      return 0;
+    }
+    if (!(fds[0].revents & POLLIN)) continue;
+    // The kernel copies at most `length` bytes of a longer report.
+    const ssize_t got = ::read(m_fd, buffer, size_t(length));
+    if (got > 0) return int(got);
+    if (got == 0 || errno == ENODEV || errno == EIO) {
+      markGone(got == 0 ? "end of file" : strerror(errno));
+      return 0;
+    }
+    if (errno == EAGAIN || errno == EINTR) continue;
+    qCDebug(lcHid) << "hidraw read failed:" << strerror(errno);
+    return 0;
+  }
+}
+
+void LinuxHidConnection::cancelRead() {
+  if (m_wake < 0) return;
+  const uint64_t one = 1;
+  [[maybe_unused]] const ssize_t written = ::write(m_wake, &one, sizeof one);
+}
+
+int LinuxHidConnection::sendReport(const uint8_t* data, int length, int limit, bool feature) {
+  if (m_gone || !valid() || !data || length <= 0 || length > limit) return 0;
+  const int prefix = m_lengths.numbered ? 0 : 1;
+  const int total = length + prefix;
+  uint8_t small[128];
+  std::vector<uint8_t> large;
+  uint8_t* report = small;
+  if (total > int(sizeof small)) {
+    large.resize(size_t(total));
+    report = large.data();
+  }
+  if (prefix) report[0] = 0;
+  std::memcpy(report + prefix, data, size_t(length));
+
+  const int sent = feature ? ::ioctl(m_fd, HIDIOCSFEATURE(total), report) : int(::write(m_fd, report, size_t(total)));
+  if (sent < 0) {
+    if (errno == ENODEV) markGone("no device");
+    qCDebug(lcHid) << (feature ? "feature report" : "output report") << "failed:" << strerror(errno);
+    return 0;
+  }
+  // A report goes out whole or not at all; a short write is a failure.
+  return sent == total ? length : 0;
+}
+
+int LinuxHidConnection::write(const uint8_t* data, int length) {
+  return sendReport(data, length, m_lengths.output, false);
+}
+
+bool LinuxHidConnection::setFeature(const uint8_t* data, int length) {
+  return sendReport(data, length, m_lengths.feature, true) == length;
+}
+
+QByteArray LinuxHidConnection::indexedString(int) { return QByteArray(); }
+
+QByteArray LinuxHidConnection::rawName(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return QByteArray();
+  char name[256] = {};
+  const int got = ::ioctl(fd, HIDIOCGRAWNAME(sizeof name - 1), name);
+  ::close(fd);
+  return got > 0 ? QByteArray(name) : QByteArray();
+}
+
+}  // namespace platform

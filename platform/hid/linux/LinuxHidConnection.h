@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/hid/HidConnection.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+namespace platform {
+
+// An open /dev/hidrawN. Reads poll the device together with an eventfd, so
+// cancelRead() from another thread ends a blocked read at once. Once the node
+// reports hang-up, error or ENODEV (the device was unplugged), the connection
+// is gone for good: reads return 0 at once and writes fail.
+class LinuxHidConnection : public HidConnection {
+ public:
+  struct ReportLengths {
+    int output = 0;   // longest output report, incl. the id byte when numbered
+    int feature = 0;  // longest feature report, likewise
+    bool numbered = false;
+  };
+
+  // Opens `path` read-write; exclusive takes flock(LOCK_EX), shared LOCK_SH,
+  // both without waiting, so an exclusive holder keeps every other open of
+  // this driver out. Null when the node cannot be opened or is locked.
+  static std::unique_ptr<LinuxHidConnection> open(const QString& path, bool exclusive, ReportLengths lengths);
+
+  // Takes ownership of an already open descriptor (tests hand in socket pairs).
+  LinuxHidConnection(int fd, ReportLengths lengths);
+  ~LinuxHidConnection() override;
+
+  LinuxHidConnection(const LinuxHidConnection&) = delete;
+  LinuxHidConnection& operator=(const LinuxHidConnection&) = delete;
+
+  bool valid() const { return m_fd >= 0 && m_wake >= 0; }
+
+  int read(uint8_t* buffer, int length) override;
+  void cancelRead() override;
+  int write(const uint8_t* data, int length) override;
+  bool setFeature(const uint8_t* data, int length) override;
+  // hidraw offers no access to string descriptors.
+  QByteArray indexedString(int index) override;
+  bool isGone() const override { return m_gone; }
+
+  // The kernel's name of the device (HIDIOCGRAWNAME); empty when the node has none.
+  static QByteArray rawName(const QString& path);
+
+ private:
+  void markGone(const char* why);
+  // hidraw wants the report number in front of every report it sends; without
+  // numbered reports that is a 0 byte the kernel strips again.
+  int sendReport(const uint8_t* data, int length, int limit, bool feature);
+
+  const int m_fd;
+  const int m_wake;
+  const ReportLengths m_lengths;
+  std::atomic<bool> m_gone{false};
+};
+
+}  // namespace platform
