@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/virtualpen/PenOutput.h"
+
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+class RecordingPenOutput;
+
+// The one virtual pen of the process, registered with the current HID
+// backend so that the driver's pen and mode links find it like any device.
+// It is present only while installed, exactly as the VMulti driver is
+// present only when installed.
+class VirtualPen {
+ public:
+  // Registers a virtual pen writing to `output`, replacing the one before.
+  static void install(std::shared_ptr<PenOutput> output);
+
+  // The real pen: a uinput tablet, a direct-input device for pen displays and
+  // a pointer device for tablets. False, and nothing registered, when
+  // /dev/uinput cannot be used; the reason goes to `error`.
+  static bool installUinput(bool penDisplay, QString* error = nullptr);
+
+  // The simulated pen, which records every report.
+  static std::shared_ptr<RecordingPenOutput> installRecorder();
+
+  static void uninstall();
+  static bool installed();
+};
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+#include "platform/virtualpen/VirtualPenConnection.h"
+
+namespace platform {
+
+namespace {
+constexpr uint8_t kPenReportId = 0x40;
+constexpr uint8_t kModeReportId = 0x41;
+constexpr int kPenReportLength = 12;
+constexpr int kModeReportLength = 3;
+}  // namespace
+
+VirtualPenConnection::VirtualPenConnection(std::shared_ptr<PenOutput> output, Collection collection)
+    : m_output(std::move(output)), m_collection(collection) {}
+
+int VirtualPenConnection::read(uint8_t*, int) {
+  std::unique_lock<std::mutex> lock(m_lock);
+  m_wake.wait(lock, [this] { return m_cancelled; });
+  m_cancelled = false;
+  return 0;
+}
+
+void VirtualPenConnection::cancelRead() {
+  {
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_cancelled = true;
+  }
+  m_wake.notify_all();
+}
+
+int VirtualPenConnection::write(const uint8_t* data, int length) {
+  if (!data || length <= 0) return 0;
+  // Reports of another kind are accepted and dropped, as the driver we stand
+  // in for does with control reports it does not know.
+  if (m_collection == Collection::Pen) {
+    if (length < kPenReportLength || data[0] != kPenReportId) return length;
+    return m_output->penReport(data, kPenReportLength) ? length : 0;
+  }
+  if (length < kModeReportLength || data[0] != kModeReportId) return length;
+  return m_output->modeReport(data, length) ? length : 0;
+}
+
+}  // namespace platform

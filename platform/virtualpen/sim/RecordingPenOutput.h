@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/virtualpen/PenOutput.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <vector>
+
+namespace platform {
+
+// The simulated virtual pen: keeps every report written to it, in order.
+class RecordingPenOutput : public PenOutput {
+ public:
+  bool penReport(const uint8_t* report, int length) override;
+  bool modeReport(const uint8_t* report, int length) override;
+
+  std::vector<QByteArray> penReports() const;
+  std::vector<QByteArray> modeReports() const;
+  void clear();
+
+ private:
+  mutable QMutex m_lock;
+  std::vector<QByteArray> m_penReports;
+  std::vector<QByteArray> m_modeReports;
+};
+
+}  // namespace platform
