@@ -16,6 +16,9 @@ QString FileDialogService::ask(const Request& request) {
     handler = s_handler;
   }
   if (handler) return handler(request);
+  if (request.kind == Request::Kind::Directory)
+    return QFileDialog::getExistingDirectory(nullptr, request.caption, request.directory,
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
   if (request.kind == Request::Kind::Save)
     return QFileDialog::getSaveFileName(nullptr, request.caption, request.directory, request.filter);
   return QFileDialog::getOpenFileName(nullptr, request.caption, request.directory, request.filter);

@@ -7,7 +7,9 @@
 class FileDialogService {
  public:
   struct Request {
-    enum class Kind { Open, Save } kind = Kind::Open;
+    // Directory asks for an existing directory (symbolic links not resolved;
+    // the filter is unused).
+    enum class Kind { Open, Save, Directory } kind = Kind::Open;
     QString caption;
     QString directory;
     QString filter;

@@ -1,0 +1,481 @@
+#include "driver/core/ConfigFile.h"
+
+#include "driver/core/ConfigKeyNames.h"
+#include "driver/core/DefaultKeyTables.h"
+#include "driver/core/FileDialogService.h"
+#include "driver/core/MyQmlEnum.h"
+#include "driver/core/ProjectLinks.h"
+#include "driver/core/SafeFileCopy.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcConfig, "varnex.config")
+
+using namespace MyQmlEnum;
+using ConfigKeyNames::Access;
+using ConfigKeyNames::Family;
+using ConfigKeyNames::keyFor;
+
+namespace {
+
+const QRect kReferenceScreenRect(0, 0, 300, 168);
+const char kProgramArray[] = "CusConfigProgramPaths";
+const int kCalibrationEntries = 7;
+
+QString defaultSettingsDirectory() {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  if (base.isEmpty())
+    base = QDir::homePath() + "/." + QCoreApplication::organizationName() + "/" +
+           QCoreApplication::applicationName();
+  return base + "/config/";
+}
+
+// The interface language is the one setting outside the model files.
+QSettings* openLanguageSettings() {
+  return new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnex"),
+                       QStringLiteral("varnexDriver"));
+}
+
+// A program's key group is named after its executable's file name.
+QString groupOfProgram(const QVariant& path) { return QFileInfo(path.toString()).fileName(); }
+
+}  // namespace
+
+ConfigFile* ConfigFile::instance() {
+  static ConfigFile* const store = new ConfigFile;
+  return store;
+}
+
+ConfigFile::ConfigFile(const QString& settingsDir, QObject* parent)
+    : QObject(parent),
+      m_urls(ProjectLinks::urlsFor(ProjectLinks::Site::Chinese)),
+      m_settingsDir(settingsDir.isEmpty() ? defaultSettingsDirectory() : settingsDir),
+      m_keyGroupName(QLatin1String(ConfigKeyNames::kCommonKeyGroup)),
+      m_maxTabletRect(1, 1, 1, 1) {
+  if (!m_settingsDir.endsWith('/')) m_settingsDir += '/';
+  if (!QDir().mkpath(m_settingsDir)) qCWarning(lcConfig) << "cannot create the settings directory" << m_settingsDir;
+  m_configFilePath = m_settingsDir + "setting.ini";
+}
+
+ConfigFile::~ConfigFile() = default;
+
+// ---- in-memory members ---------------------------------------------------
+
+ConfigFile::Where ConfigFile::where() const {
+  QMutexLocker locker(&m_lock);
+  return {m_configFilePath, m_keyGroupName};
+}
+
+QString ConfigFile::currentConfigFilePath() const { return where().path; }
+
+QString ConfigFile::settingsDirectory() const {
+  QMutexLocker locker(&m_lock);
+  return m_settingsDir;
+}
+
+void ConfigFile::setDeviceConfig(const QString& devName, int devType) {
+  const std::optional<QMap<int, int>> table = DefaultKeyTables::forDeviceType(devType);
+  QString path;
+  {
+    QMutexLocker locker(&m_lock);
+    m_configFilePath = QFileInfo(m_configFilePath).absolutePath() + "/" + devName + "_config.ini";
+    if (table) m_currentDefaultKeyTable = *table;
+    path = m_configFilePath;
+  }
+  qCInfo(lcConfig) << "settings file" << path;
+  // The held program list mirrors the current file; the profile watcher reads
+  // it without rereading, so it must follow the switch.
+  getProgramList();
+}
+
+QString ConfigFile::getKeyGroupName() const { return where().group; }
+
+void ConfigFile::setKeyGroupName(const QString& name) { useKeyGroup(name); }
+
+void ConfigFile::useKeyGroup(const QString& name) {
+  {
+    QMutexLocker locker(&m_lock);
+    m_keyGroupName = name;
+  }
+  emit keyGroupNameChanged(name);
+}
+
+void ConfigFile::loadUrlSet(bool chineseSite) {
+  const auto urls = ProjectLinks::urlsFor(chineseSite ? ProjectLinks::Site::Chinese : ProjectLinks::Site::International);
+  QMutexLocker locker(&m_lock);
+  m_urls = urls;
+}
+
+QString ConfigFile::getUrl(int urlType) {
+  QMutexLocker locker(&m_lock);
+  if (urlType < 0 || urlType >= int(m_urls.size())) return {};
+  return m_urls[urlType];
+}
+
+void ConfigFile::setKeyDisPlayTextMap(int key, const QString& text) {
+  QMutexLocker locker(&m_lock);
+  m_displayTextMap.insert(key, text);
+}
+
+QString ConfigFile::getDisPlayTextFromMap(int key) {
+  QMutexLocker locker(&m_lock);
+  return m_displayTextMap.value(key);
+}
+
+// ---- file access ----------------------------------------------------------
+
+QVariant ConfigFile::readValue(const QString& key, const QVariant& absent) const {
+  QSettings settings(where().path, QSettings::IniFormat);
+  return settings.value(key, absent);
+}
+
+void ConfigFile::writeValue(const QString& key, const QVariant& value) {
+  QSettings settings(where().path, QSettings::IniFormat);
+  settings.setValue(key, value);
+  settings.sync();
+  if (settings.status() != QSettings::NoError)
+    qCWarning(lcConfig) << "cannot write" << key << "to" << settings.fileName();
+}
+
+void ConfigFile::removeKeys(const QStringList& keys) {
+  QSettings settings(where().path, QSettings::IniFormat);
+  for (const QString& key : keys)
+    if (!key.isEmpty()) settings.remove(key);
+  settings.sync();
+  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot update" << settings.fileName();
+}
+
+void ConfigFile::removeConfigGroup(const QString& groupName) {
+  // QSettings reads an empty name as "everything": never wipe the whole file
+  // because a caller passed nothing.
+  if (groupName.isEmpty()) {
+    qCWarning(lcConfig) << "removeConfigGroup without a name ignored";
+    return;
+  }
+  removeKeys({groupName});
+}
+
+// ---- global, pressure curve, pen, area -------------------------------------
+
+int ConfigFile::getSkinIndex() { return readValue("global/SkinIndex", 5).toInt(); }
+void ConfigFile::setSkinIndex(int index) { writeValue("global/SkinIndex", index); }
+
+QString ConfigFile::getLanguage() {
+  QScopedPointer<QSettings> settings(openLanguageSettings());
+  return settings->value("Language", QString()).toString();
+}
+
+void ConfigFile::setLanguage(const QString& language) {
+  QScopedPointer<QSettings> settings(openLanguageSettings());
+  settings->setValue("Language", language);
+  settings->sync();
+  if (settings->status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings->fileName();
+}
+
+int ConfigFile::getCoordinateModel() { return readValue("global/CoordinateModel", 0).toInt(); }
+void ConfigFile::setCoordinateModel(int model) { writeValue("global/CoordinateModel", model); }
+bool ConfigFile::getWinLnk() { return readValue("global/WinLnk", true).toBool(); }
+void ConfigFile::setWinLnk(bool on) { writeValue("global/WinLnk", on); }
+bool ConfigFile::getHideHint() { return readValue("global/HideHint", false).toBool(); }
+void ConfigFile::setHideHint(bool hide) { writeValue("global/HideHint", hide); }
+bool ConfigFile::getDisableShortKey() { return readValue("global/DisableShortcut", false).toBool(); }
+void ConfigFile::setDisableShortKey(bool disable) { writeValue("global/DisableShortcut", disable); }
+double ConfigFile::getMouseRate() { return readValue("global/MouseRate", 0.5).toDouble(); }
+void ConfigFile::setMouseRate(double rate) { writeValue("global/MouseRate", rate); }
+
+QPointF ConfigFile::getPenPressedCurvePoint(int pointPostion) {
+  switch (pointPostion) {
+    case TopPoint:
+      return readValue("PressCurve/topPoint", QPointF(1.0, 1.0)).toPointF();
+    case MidPoint:
+      return readValue("PressCurve/midPoint", QPointF(0.5, 0.5)).toPointF();
+    case BottomPoint:
+      return readValue("PressCurve/bottomPoint", QPointF(0.0, 0.0)).toPointF();
+    default:
+      return QPointF(0, 0);
+  }
+}
+
+void ConfigFile::setPenPressedCurve(QPointF top, QPointF mid, QPointF bottom) {
+  QSettings settings(where().path, QSettings::IniFormat);
+  settings.setValue("PressCurve/topPoint", top);
+  settings.setValue("PressCurve/midPoint", mid);
+  settings.setValue("PressCurve/bottomPoint", bottom);
+  settings.sync();
+  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
+}
+
+bool ConfigFile::getIsDisablePressure() { return readValue("PenKey/DisablePressure", false).toBool(); }
+void ConfigFile::setDisablePressure(bool disable) { writeValue("PenKey/DisablePressure", disable); }
+
+int ConfigFile::getRotationAngle() { return readValue("Area/RotationAngle", 0).toInt(); }
+void ConfigFile::setRotationAngle(int angle) { writeValue("Area/RotationAngle", angle); }
+
+QRect ConfigFile::getRectSize(int rectType) {
+  switch (rectType) {
+    case DynamicRectScreen:
+      return readValue("Area/DynamicRectScreen", kReferenceScreenRect).toRect();
+    case DynamicRectTablet: {
+      QRect maxTablet;
+      {
+        QMutexLocker locker(&m_lock);
+        maxTablet = m_maxTabletRect;
+      }
+      return readValue("Area/DynamicRectTablet", maxTablet).toRect();
+    }
+    case MaxVirtualScreen:
+      return kReferenceScreenRect;
+    case MaxVirtualTablet: {
+      QMutexLocker locker(&m_lock);
+      return m_maxTabletRect;
+    }
+    default:
+      return QRect();
+  }
+}
+
+void ConfigFile::setRectSize(int rectType, QRect rect) {
+  switch (rectType) {
+    case DynamicRectScreen:
+      writeValue("Area/DynamicRectScreen", rect);
+      break;
+    case DynamicRectTablet:
+      writeValue("Area/DynamicRectTablet", rect);
+      break;
+    case MaxVirtualTablet: {
+      QMutexLocker locker(&m_lock);
+      m_maxTabletRect = rect;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void ConfigFile::setCalibrationPointInfo(int angle, const CalibrationCalculationPoint& point) {
+  QStringList entries;
+  for (double value : {point.a, point.b, point.c, point.d, point.e, point.f})
+    entries << QString::number(value, 'g', 6);
+  entries << QString::number(point.valid ? 1 : 0);
+  writeValue(QStringLiteral("Area/CalibrationCalculationPoint%1").arg(angle), entries);
+}
+
+void ConfigFile::getCalibrationPointInfo(int angle, CalibrationCalculationPoint& point) {
+  point.valid = false;
+  const QStringList entries =
+      readValue(QStringLiteral("Area/CalibrationCalculationPoint%1").arg(angle), QVariant()).toStringList();
+  if (entries.size() < kCalibrationEntries) return;
+  double values[6];
+  for (int i = 0; i < 6; ++i) {
+    bool ok = false;
+    values[i] = entries[i].toDouble(&ok);
+    // A damaged record must not become a correction that throws every pen
+    // position onto one spot: treat it as not calibrated.
+    if (!ok || !std::isfinite(values[i])) {
+      qCWarning(lcConfig) << "calibration record for angle" << angle << "is damaged; ignored";
+      return;
+    }
+  }
+  point.a = values[0];
+  point.b = values[1];
+  point.c = values[2];
+  point.d = values[3];
+  point.e = values[4];
+  point.f = values[5];
+  point.valid = QVariant(entries[6]).toBool();
+}
+
+// ---- key functions ----------------------------------------------------------
+
+int ConfigFile::getComboxIndex(int keyType) {
+  const QString key = keyFor(Family::FunctionIndex, keyType, Access::Read, where().group);
+  if (key.isEmpty()) return 0;
+  int absent = 0;
+  if (keyType >= R1 && keyType <= R3) absent = keyType - R1 + 1;
+  return readValue(key, absent).toInt();
+}
+
+void ConfigFile::setComboxIndex(int keyType, int functionIndex) {
+  const QString key = keyFor(Family::FunctionIndex, keyType, Access::Write, where().group);
+  if (!key.isEmpty()) writeValue(key, functionIndex);
+}
+
+QString ConfigFile::getDisplayText(int keyType) {
+  const QString key = keyFor(Family::DisplayText, keyType, Access::Read, where().group);
+  if (key.isEmpty()) return {};
+  return readValue(key, QString()).toString();
+}
+
+void ConfigFile::setDisplayText(int keyType, const QString& text) {
+  const QString key = keyFor(Family::DisplayText, keyType, Access::Write, where().group);
+  if (!key.isEmpty()) writeValue(key, text);
+}
+
+int ConfigFile::getShortcutkeyEnum(int keyType) {
+  const Where at = where();
+  const QString key = keyFor(Family::ShortcutkeyEnum, keyType, Access::Read, at.group);
+  if (key.isEmpty()) return -1;
+  int absent = ENoEffect;
+  if (keyType == PenUpKey) {
+    absent = ERightMouseButton;
+  } else if (keyType == PenDownKey) {
+    absent = EPenEraserTool;
+  } else if (ConfigKeyNames::isExpressKey(keyType)) {
+    QMutexLocker locker(&m_lock);
+    absent = m_currentDefaultKeyTable.value(keyType, ENoEffect);
+  } else if (keyType >= R1 && keyType <= R3) {
+    absent = ESwivelWheel + (keyType - R1);
+  }
+  QSettings settings(at.path, QSettings::IniFormat);
+  return settings.value(key, absent).toInt();
+}
+
+void ConfigFile::setShortcutkeyEnum(int keyType, int shortcutkeyEnum) {
+  const QString key = keyFor(Family::ShortcutkeyEnum, keyType, Access::Write, where().group);
+  if (!key.isEmpty()) writeValue(key, shortcutkeyEnum);
+}
+
+int ConfigFile::getCurrentSwivelKey() { return readValue(where().group + "/CurrentSwivelKey", int(R1)).toInt(); }
+
+void ConfigFile::setCurrentSwivelKey(int keyType) { writeValue(where().group + "/CurrentSwivelKey", keyType); }
+
+void ConfigFile::switchSwivelKey() {
+  // The dial cycles through R1 .. R6. A stored key outside that ring (a
+  // damaged file, or R7/R8 that no model has) starts the ring again at R1
+  // rather than walking into the key types after the roller keys.
+  for (int step = 0; step < 7; ++step) {
+    const int current = getCurrentSwivelKey();
+    const int next = (current >= R1 && current < R6) ? current + 1 : int(R1);
+    setCurrentSwivelKey(next);
+    if (getShortcutkeyEnum(next) != ENoEffect) return;
+  }
+}
+
+// ---- programs with their own key group ----------------------------------------
+
+void ConfigFile::writeProgramArray(QSettings& settings, const QVariantList& programs) {
+  // Rewritten from scratch so a shorter list leaves no stale entries behind.
+  settings.remove(kProgramArray);
+  settings.beginWriteArray(kProgramArray);
+  for (int i = 0; i < programs.size(); ++i) {
+    settings.setArrayIndex(i);
+    settings.setValue("path", programs[i]);
+  }
+  settings.endArray();
+  settings.sync();
+  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
+}
+
+void ConfigFile::addProgramList(const QString& path) {
+  QMutexLocker locker(&m_lock);
+  m_programList.append(QVariant(path));
+  QSettings settings(m_configFilePath, QSettings::IniFormat);
+  writeProgramArray(settings, m_programList);
+}
+
+void ConfigFile::subProgramList(int index) {
+  QMutexLocker locker(&m_lock);
+  if (index < 0 || index >= m_programList.size()) return;
+  const QVariant removed = m_programList.takeAt(index);
+  QSettings settings(m_configFilePath, QSettings::IniFormat);
+  const QString group = groupOfProgram(removed);
+  if (!group.isEmpty()) settings.remove(group);
+  writeProgramArray(settings, m_programList);
+}
+
+void ConfigFile::cleanProgramList() {
+  QMutexLocker locker(&m_lock);
+  QSettings settings(m_configFilePath, QSettings::IniFormat);
+  for (const QVariant& program : qAsConst(m_programList)) {
+    const QString group = groupOfProgram(program);
+    if (!group.isEmpty()) settings.remove(group);
+  }
+  m_programList.clear();
+  settings.remove(kProgramArray);
+  settings.sync();
+  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
+}
+
+void ConfigFile::cleanProgramConfig(int index) {
+  QString group;
+  {
+    QMutexLocker locker(&m_lock);
+    if (index == -1) {
+      group = QLatin1String(ConfigKeyNames::kCommonKeyGroup);
+    } else if (index >= 0 && index < m_programList.size()) {
+      group = groupOfProgram(m_programList[index]);
+    }
+  }
+  if (group.isEmpty()) {
+    qCWarning(lcConfig) << "cleanProgramConfig: no program at" << index;
+    return;
+  }
+  removeKeys({group});
+  useKeyGroup(group);
+}
+
+QVariantList ConfigFile::getProgramList() {
+  QMutexLocker locker(&m_lock);
+  QSettings settings(m_configFilePath, QSettings::IniFormat);
+  QVariantList programs;
+  const int size = settings.beginReadArray(kProgramArray);
+  for (int i = 0; i < size; ++i) {
+    settings.setArrayIndex(i);
+    programs.append(QVariant(settings.value("path").toString()));
+  }
+  settings.endArray();
+  m_programList = programs;
+  return programs;
+}
+
+QVariantList ConfigFile::getCusConfigProgramPathList() {
+  QMutexLocker locker(&m_lock);
+  return m_programList;
+}
+
+// ---- import and export -----------------------------------------------------------
+
+bool ConfigFile::exportConfigFile() {
+  FileDialogService::Request request;
+  request.kind = FileDialogService::Request::Kind::Directory;
+  request.caption = tr("导出配置文件");
+  request.directory = QDir::homePath();
+  const QString dir = FileDialogService::ask(request);
+  if (dir.isEmpty()) return false;
+
+  const QString source = currentConfigFilePath();
+  const QString target = dir + "/" + QFileInfo(source).fileName();
+  QString error;
+  if (!copyFileReplacing(source, target, &error)) {
+    qCWarning(lcConfig) << "export failed:" << error;
+    return false;
+  }
+  qCInfo(lcConfig) << "settings exported to" << target;
+  return true;
+}
+
+bool ConfigFile::importConfigFile() {
+  FileDialogService::Request request;
+  request.kind = FileDialogService::Request::Kind::Open;
+  request.caption = tr("导入配置文件");
+  request.filter = tr("ini (*.ini)");
+  const QString chosen = FileDialogService::ask(request);
+  if (chosen.isEmpty()) return false;
+
+  const QString target = QFileInfo(currentConfigFilePath()).absolutePath() + "/" + QFileInfo(chosen).fileName();
+  QString error;
+  if (!copyFileReplacing(chosen, target, &error)) {
+    qCWarning(lcConfig) << "import failed:" << error;
+    return false;
+  }
+  qCInfo(lcConfig) << "settings imported from" << chosen << "to" << target;
+  return true;
+}

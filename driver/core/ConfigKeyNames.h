@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Where each key's settings stand in a settings file. Pen buttons and the
+// screen combo box have fixed keys; express keys (K) and roller keys (R) are
+// numbered from 1 inside the current key group ("CommonKey" or a program's
+// file name), e.g. "krita/K3ShortcutkeyEnum".
+//
+// The window and the device side do not cover the same keys in reading and
+// writing: no model has K11, K12, R7 or R8, yet the window may store them.
+// A key type that a family does not cover for the given access gets an empty
+// key, and the caller falls back to the value of a missing key.
+namespace ConfigKeyNames {
+
+enum class Family { FunctionIndex, DisplayText, ShortcutkeyEnum };
+enum class Access { Read, Write };
+
+extern const char kCommonKeyGroup[];  // "CommonKey"
+
+QString keyFor(Family family, int keyType, Access access, const QString& group);
+
+inline bool isExpressKey(int keyType) { return keyType >= 3 && keyType <= 14; }
+inline bool isRollerKey(int keyType) { return keyType >= 15 && keyType <= 22; }
+// 1 for K1 / R1 and so on; meaningful only for express and roller keys.
+inline int keyNumber(int keyType) { return isExpressKey(keyType) ? keyType - 2 : keyType - 14; }
+
+}  // namespace ConfigKeyNames
