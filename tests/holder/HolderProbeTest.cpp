@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 using namespace holdertest;
 
 namespace {
@@ -40,16 +38,6 @@ TEST(HolderProbe, FindsEveryHolderIgnoringCaseAndForgetsThemWhenTheyEnd) {
   const ProbeRun afterExit = runProbe(64, {module});
   EXPECT_EQ(afterExit.output, "$$");
   EXPECT_EQ(afterExit.exitCode, 0);
-}
-
-TEST(HolderProbe, ReportsAHolderOncePerDistinctLibraryFile) {
-  const QString dir = testenv::freshDir("twice");
-  const QString module = uniqueName("wintab32", ".dll");
-  const QString exe = uniqueName("twice", ".exe");
-  QDir().mkpath(dir + "/other");
-  Holder holder(dir, exe, {module, "other/" + module.toUpper()});
-  ASSERT_TRUE(holder.isReady());
-  EXPECT_EQ(countOf(runProbe(64, {module}).output, exe), 2);
 }
 
 TEST(HolderProbe, WithoutAnArgumentPrintsNothingAndFails) {
