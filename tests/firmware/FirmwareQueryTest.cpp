@@ -1,0 +1,155 @@
+#include "FirmwareTestSupport.h"
+#include "SimFirmwareWorld.h"
+
+#include "driver/firmware/FirmwareModels.h"
+#include "driver/tablet/HidDevice.h"
+#include "platform/hid/HidBackend.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+using Fault = SimIapDevice::Fault;
+
+namespace {
+SimIapDevice::Config larkA() {
+  SimIapDevice::Config config;
+  config.devType = 15000;
+  config.capabilities = 7;
+  config.firmwareMajor = 1;
+  config.firmwareMinor = 5;
+  config.hardwareMajor = 2;
+  config.hardwareMinor = 3;
+  config.chipCode = 6;
+  config.penCode = 1;
+  return config;
+}
+}  // namespace
+
+using FirmwareQuery = SimFirmwareWorld;
+
+TEST_F(FirmwareQuery, AnArrivalInTheApplicationShowsVersionsTypeAndPen) {
+  plugIn(larkA());
+  QSignalSpy firmwareVer(m_firmware.get(), &QFirmwareUpgrade::firmwareVerChanged);
+  QSignalSpy hardWareVer(m_firmware.get(), &QFirmwareUpgrade::hardWareVerChanged);
+  QSignalSpy firmwareType(m_firmware.get(), &QFirmwareUpgrade::firmwareTypeChanged);
+  QSignalSpy penType(m_firmware.get(), &QFirmwareUpgrade::penTypeChanged);
+
+  EXPECT_TRUE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
+  EXPECT_EQ(m_firmware->firmwareVer(), "1.05");
+  EXPECT_EQ(m_firmware->hardWareVer(), "2.03");
+  EXPECT_EQ(m_firmware->firmwareType(), "CP7");
+  EXPECT_EQ(m_firmware->penType(), "W3A");
+  EXPECT_EQ(firmwareVer.count(), 1);
+  EXPECT_EQ(hardWareVer.count(), 1);
+  EXPECT_EQ(firmwareType.count(), 1);
+  EXPECT_EQ(penType.count(), 1);
+  EXPECT_EQ(m_firmware->iapDevice(), nullptr);
+  EXPECT_TRUE(m_console.contains("[Varnex IAP]:  ->??HidRes\r\n"));
+
+  // The same values again are no change for the window, except the pen type.
+  m_firmware->setFirmwareVer("1.05");
+  m_firmware->setFirmwareType("CP7");
+  m_firmware->setPenType(1);
+  EXPECT_EQ(firmwareVer.count(), 1);
+  EXPECT_EQ(firmwareType.count(), 1);
+  EXPECT_EQ(penType.count(), 2);
+}
+
+TEST_F(FirmwareQuery, EveryModelIsAskedWithItsOwnQueryWord) {
+  for (int devType : {13000, 14000, 15000, 16000, 16001, 16002, 16003, 16004, 16005, 16006, 17000, 18000, 19000}) {
+    SimIapDevice::Config config = larkA();
+    config.devType = devType;
+    plugIn(config);
+    ASSERT_TRUE(m_firmware->OpenIapDevicePort(devType)) << devType;
+    EXPECT_EQ(m_firmware->iapCapabilities(), 7u);
+    EXPECT_TRUE(m_firmware->queryDeviceVersions(devType)) << devType;
+    EXPECT_FALSE(m_firmware->penType().isEmpty()) << devType;
+    m_firmware->closeIapDevicePort();
+    platform::HidBackend::current().unregisterVirtual(m_device.get());
+  }
+}
+
+TEST_F(FirmwareQuery, TheStPlatformHasOneFirmwareTypeAndIsNotAskedForMore) {
+  SimIapDevice::Config config = larkA();
+  config.capabilities = 0;
+  plugIn(config);
+  ASSERT_TRUE(m_firmware->OpenIapDevicePort(15000));
+  EXPECT_TRUE(m_firmware->queryDeviceVersions(15000));
+  EXPECT_EQ(m_firmware->firmwareType(), "CP1");
+  EXPECT_EQ(m_firmware->penType(), "W3");
+  EXPECT_EQ(requestsOf(Iap::getAdditionalMsg(15000)), 0);
+}
+
+TEST_F(FirmwareQuery, AnUnknownPenCodeKeepsThePenTypeButStillTellsTheWindow) {
+  SimIapDevice::Config config = larkA();
+  config.devType = 14000;
+  config.penCode = 1;
+  plugIn(config);
+  m_firmware->OpenIapDevicePort(14000);
+  ASSERT_TRUE(m_firmware->queryBootDeviceInfo());
+  EXPECT_EQ(m_firmware->penType(), "W4");
+  QSignalSpy penType(m_firmware.get(), &QFirmwareUpgrade::penTypeChanged);
+  m_firmware->setPenType(2);
+  EXPECT_EQ(m_firmware->penType(), "W4");
+  ASSERT_EQ(penType.count(), 1);
+  EXPECT_EQ(penType.front().front().toString(), "W4");
+}
+
+TEST_F(FirmwareQuery, ABadCrcIsStatus8AndTheVersionQueryFails) {
+  plugIn(larkA())->setFault(Fault::BadCrc, Iap::getShVersion(15000));
+  m_firmware->OpenIapDevicePort(15000);
+  fwtest::LogCapture log;
+  EXPECT_FALSE(m_firmware->queryDeviceVersions(15000));
+  EXPECT_EQ(m_firmware->lastVersion().status, 8u);
+  EXPECT_TRUE(log.contains("[GetSHVersion] RspErrCode: 8"));
+  EXPECT_TRUE(m_firmware->firmwareVer().isEmpty());
+}
+
+TEST_F(FirmwareQuery, AnAnswerCutShortIsStatus8) {
+  plugIn(larkA())->setFault(Fault::ShortAnswer, Iap::kQueryRunRegion);
+  m_firmware->OpenIapDevicePort(15000);
+  EXPECT_EQ(m_firmware->getIsBoot("/opt/varnex/bin"), -1);
+  EXPECT_EQ(m_firmware->request(Iap::getShVersion(15000)).status, 0u);
+}
+
+TEST_F(FirmwareQuery, ASilentTabletCostsABoundedWaitNotAFrozenProgram) {
+  plugIn(larkA())->setFault(Fault::NoAnswer);
+  m_firmware->OpenIapDevicePort(15000);
+  fwtest::LogCapture log;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(m_firmware->getIsBoot("/opt/varnex/bin"), -1);
+  EXPECT_LT(clock.elapsed(), 2000);
+  EXPECT_TRUE(log.contains("[Driver_Comm_SendReceive_Callback] The read command failed."));
+  // The tablet speaks again: the next request is answered normally.
+  m_device->setFault(Fault::None);
+  EXPECT_EQ(m_firmware->getIsBoot("/opt/varnex/bin"), 0);
+}
+
+TEST_F(FirmwareQuery, WithoutAnInterfaceEveryRequestFails) {
+  fwtest::LogCapture log;
+  EXPECT_FALSE(m_firmware->OpenIapDevicePort(15000));
+  EXPECT_TRUE(log.contains("iapDevice error"));
+  EXPECT_EQ(m_firmware->iapCapabilities(), 0u);
+  EXPECT_EQ(m_firmware->getIsBoot("/opt/varnex/bin"), -1);
+  // The arrival goes on and the tablet is opened as usual.
+  EXPECT_TRUE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
+}
+
+TEST_F(FirmwareQuery, TheDownloadHintLogsTheAddressWhetherOrNotThePageOpens) {
+  m_firmware->setFirmwareType("CP2");
+  m_answer = PromptService::Answer::Cancel;
+  fwtest::LogCapture log;
+  m_firmware->firmwareDownload("Lark A");
+  EXPECT_TRUE(log.contains("g_downLoadurl22:"));
+  EXPECT_TRUE(m_openedPages.isEmpty());
+  ASSERT_EQ(m_prompts.size(), 1u);
+  EXPECT_EQ(m_prompts[0].icon, PromptService::Icon::Warning);
+  EXPECT_EQ(m_prompts[0].title, "下载提示");
+  EXPECT_TRUE(m_prompts[0].text.contains("Lark A")) << m_prompts[0].text.toStdString();
+  EXPECT_TRUE(m_prompts[0].text.contains("CP2"));
+
+  m_answer = PromptService::Answer::Ok;
+  m_firmware->firmwareDownload("Lark A");
+  EXPECT_EQ(m_openedPages.size(), 1);
+}
