@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,13 @@ class FakeProc {
   QString m_root;
 };
 
+// Command-line arguments as the kernel lists them: each followed by a zero.
+QByteArray commandLine(std::initializer_list<const char*> arguments) {
+  QByteArray bytes;
+  for (const char* argument : arguments) bytes.append(argument).append('\0');
+  return bytes;
+}
+
 const QByteArray k64 = elfHeader(2);
 const QByteArray k32 = elfHeader(1);
 
@@ -101,8 +109,8 @@ TEST(ModuleHolderWalk, NamesWineProgramsAndReplacedExecutablesByTheirOwnNames) {
   proc.add(1, "/sbin/init", k64, {});
   const QString dll = proc.mapLine("/home/u/.wine/drive_c/windows/system32/wintab32.dll");
   proc.add(20, "/usr/lib/wine/wine64-preloader", k64, {dll},
-           QByteArray("C:\\Program Files\\Krita\\bin\\krita.exe\0--nosplash\0", 50));
-  proc.add(21, "/usr/lib/wine/wine-preloader", k32, {dll}, QByteArray("C:/Apps/paint.exe\0", 18));
+           commandLine({"C:\\Program Files\\Krita\\bin\\krita.exe", "--nosplash"}));
+  proc.add(21, "/usr/lib/wine/wine-preloader", k32, {dll}, commandLine({"C:/Apps/paint.exe"}));
   proc.add(22, "/usr/bin/wine64", k64, {dll});  // no command line left: keep the loader's name
   proc.add(23, "/opt/app/sketch.exe (deleted)", k64, {dll});
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 namespace platform {
 
@@ -69,14 +70,19 @@ std::string ProcessTable::executablePath(int pid) const {
 }
 
 std::string ProcessTable::executableName(int pid) const {
-  const std::string exeName = baseName(executablePath(pid));
+  const std::string exePath = executablePath(pid);
+  if (!isWineLoader(baseName(exePath))) return baseName(exePath);
+  std::ifstream file(entry(pid, "cmdline"), std::ios::binary);
+  const std::string cmdline((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return programName(exePath, cmdline);
+}
+
+std::string ProcessTable::programName(const std::string& exePath, const std::string& cmdline) {
+  const std::string exeName = baseName(exePath);
   if (!isWineLoader(exeName)) return exeName;
-  std::ifstream cmdline(entry(pid, "cmdline"), std::ios::binary);
-  std::string first;
-  std::getline(cmdline, first, '\0');
-  // Wine puts the Windows path of the program here, with either separator.
-  const std::string programName = baseName(first, "/\\");
-  return programName.empty() ? exeName : programName;
+  // Wine puts the Windows path of the program first, with either separator.
+  const std::string name = baseName(cmdline.substr(0, cmdline.find('\0')), "/\\");
+  return name.empty() ? exeName : name;
 }
 
 int ProcessTable::executableWidth(int pid) const { return elfWidth(entry(pid, "exe")); }
@@ -86,19 +92,23 @@ std::vector<std::string> ProcessTable::mappedFiles(int pid) const {
   std::ifstream maps(entry(pid, "maps"));
   std::string line;
   while (std::getline(maps, line)) {
-    // address perms offset dev inode, then the path (which may hold spaces)
-    // or nothing for anonymous memory, or a name like [heap] in brackets.
-    std::size_t at = 0;
-    for (int field = 0; field < 5 && at != std::string::npos; ++field) {
-      at = line.find_first_not_of(' ', at);
-      at = at == std::string::npos ? at : line.find(' ', at);
-    }
-    at = at == std::string::npos ? at : line.find_first_not_of(' ', at);
-    if (at == std::string::npos || line[at] != '/') continue;
-    std::string file = withoutDeletedMark(line.substr(at));
-    if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(std::move(file));
+    std::string file = mappedPath(line);
+    if (!file.empty() && std::find(files.begin(), files.end(), file) == files.end()) files.push_back(std::move(file));
   }
   return files;
+}
+
+std::string ProcessTable::mappedPath(const std::string& line) {
+  // address perms offset dev inode, then the path (which may hold spaces),
+  // or nothing for anonymous memory, or a name like [heap] in brackets.
+  std::size_t at = 0;
+  for (int field = 0; field < 5 && at != std::string::npos; ++field) {
+    at = line.find_first_not_of(' ', at);
+    at = at == std::string::npos ? at : line.find(' ', at);
+  }
+  at = at == std::string::npos ? at : line.find_first_not_of(' ', at);
+  if (at == std::string::npos || line[at] != '/') return {};
+  return withoutDeletedMark(line.substr(at));
 }
 
 int ProcessTable::elfWidth(const std::string& path) {

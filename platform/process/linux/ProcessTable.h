@@ -35,6 +35,14 @@ class ProcessTable {
   // The files mapped into the process, each once, in the order of its map.
   std::vector<std::string> mappedFiles(int pid) const;
 
+  // The name of a process with this executable and command line (the
+  // arguments, each followed by a zero).
+  static std::string programName(const std::string& exePath, const std::string& cmdline);
+
+  // The file of one line of a process's memory map; empty for memory that
+  // maps no file.
+  static std::string mappedPath(const std::string& mapsLine);
+
   // 32 or 64 by the ELF class of the file; 0 for anything else.
   static int elfWidth(const std::string& path);
 
