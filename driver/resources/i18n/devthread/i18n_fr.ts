@@ -1,0 +1,30 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
+<context>
+    <name>CalibrationWidget</name>
+    <message>
+        <source>重新校准</source>
+        <translation>Recalibrer</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>请点击十字准星</source>
+        <translation>Touchez la croix de visée</translation>
+    </message>
+    <message>
+        <source>校准已完成</source>
+        <translation>Calibrage terminé</translation>
+    </message>
+</context>
+<context>
+    <name>DevOperateThread</name>
+    <message>
+        <source>&lt;a href=%1&quot;&gt;点击查看详细解决方法</source>
+        <translation>&lt;a href=%1&quot;&gt;Cliquez ici pour voir la solution détaillée</translation>
+    </message>
+</context>
+</TS>
