@@ -320,21 +320,26 @@ void ConfigFile::setDisplayText(int keyType, const QString& text) {
 }
 
 int ConfigFile::getShortcutkeyEnum(int keyType) {
-  const Where at = where();
-  const QString key = keyFor(Family::ShortcutkeyEnum, keyType, Access::Read, at.group);
-  if (key.isEmpty()) return -1;
+  // File, group and default table are taken together, so a model arriving
+  // meanwhile never pairs one model's file with another model's defaults.
+  QString path;
+  QString key;
   int absent = ENoEffect;
-  if (keyType == PenUpKey) {
-    absent = ERightMouseButton;
-  } else if (keyType == PenDownKey) {
-    absent = EPenEraserTool;
-  } else if (ConfigKeyNames::isExpressKey(keyType)) {
+  {
     QMutexLocker locker(&m_lock);
-    absent = m_currentDefaultKeyTable.value(keyType, ENoEffect);
-  } else if (keyType >= R1 && keyType <= R3) {
-    absent = ESwivelWheel + (keyType - R1);
+    key = keyFor(Family::ShortcutkeyEnum, keyType, Access::Read, m_keyGroupName);
+    if (key.isEmpty()) return -1;
+    path = m_configFilePath;
+    if (keyType == PenUpKey)
+      absent = ERightMouseButton;
+    else if (keyType == PenDownKey)
+      absent = EPenEraserTool;
+    else if (ConfigKeyNames::isExpressKey(keyType))
+      absent = m_currentDefaultKeyTable.value(keyType, ENoEffect);
+    else if (keyType >= R1 && keyType <= R3)
+      absent = ESwivelWheel + (keyType - R1);
   }
-  QSettings settings(at.path, QSettings::IniFormat);
+  QSettings settings(path, QSettings::IniFormat);
   return settings.value(key, absent).toInt();
 }
 

@@ -1,0 +1,177 @@
+// Import and export of the settings file, with the dialogs answered by the
+// test, and the links the window opens.
+
+#include "driver/core/ConfigFile.h"
+#include "driver/core/FileDialogService.h"
+#include "driver/core/MyQmlEnum.h"
+#include "driver/core/ProjectLinks.h"
+#include "driver/core/SafeFileCopy.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QUrl>
+
+#include <memory>
+
+using namespace MyQmlEnum;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+class ConfigTransferTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = testenv::freshDir("config");
+    elsewhere = testenv::freshDir("usb-stick");
+    store = std::make_unique<ConfigFile>(dir);
+    store->setDeviceConfig("Lark A", CFG_LarkA);
+    FileDialogService::setHandler([this](const FileDialogService::Request& request) {
+      requests.push_back(request);
+      return answer;
+    });
+  }
+  void TearDown() override { FileDialogService::setHandler({}); }
+
+  QString dir;
+  QString elsewhere;
+  QString answer;
+  std::vector<FileDialogService::Request> requests;
+  std::unique_ptr<ConfigFile> store;
+};
+
+TEST_F(ConfigTransferTest, ExportCopiesTheCurrentFileUnderItsOwnName) {
+  store->setSkinIndex(3);
+  answer = elsewhere;
+  ASSERT_TRUE(store->exportConfigFile());
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].kind, FileDialogService::Request::Kind::Directory);
+  EXPECT_EQ(requests[0].caption, "导出配置文件");
+
+  const QString exported = elsewhere + "/Lark A_config.ini";
+  EXPECT_EQ(contentOf(exported), contentOf(store->currentConfigFilePath()));
+
+  // A second export replaces the first.
+  store->setSkinIndex(4);
+  ASSERT_TRUE(store->exportConfigFile());
+  EXPECT_EQ(QSettings(exported, QSettings::IniFormat).value("global/SkinIndex").toInt(), 4);
+  // Nothing but the exported file is left beside it.
+  EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList({"Lark A_config.ini"}));
+}
+
+TEST_F(ConfigTransferTest, FailedOrCancelledExportLeavesAnEarlierExportAsItWas) {
+  const QString exported = elsewhere + "/Lark A_config.ini";
+  writeFile(exported, "[global]\nSkinIndex=2\n");
+
+  EXPECT_FALSE(store->exportConfigFile());  // cancelled: empty answer
+
+  // Nothing has been stored for this model yet, so there is nothing to copy.
+  answer = elsewhere;
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_EQ(contentOf(exported), "[global]\nSkinIndex=2\n");
+
+  answer = elsewhere + "/no/such/folder";
+  store->setSkinIndex(1);
+  EXPECT_FALSE(store->exportConfigFile());
+}
+
+TEST_F(ConfigTransferTest, ImportingAnExportedFileTakesEffectAtOnce) {
+  store->setSkinIndex(3);
+  store->setComboxIndex(K1, 2);
+
+  const QString exported = elsewhere + "/Lark A_config.ini";
+  writeFile(exported, "[global]\nSkinIndex=12\n\n[CommonKey]\nK1ShortcutkeyEnum=6\n");
+  answer = exported;
+  ASSERT_TRUE(store->importConfigFile());
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].kind, FileDialogService::Request::Kind::Open);
+  EXPECT_EQ(requests[0].caption, "导入配置文件");
+  EXPECT_EQ(requests[0].filter, "ini (*.ini)");
+  EXPECT_EQ(requests[0].directory, "");
+
+  EXPECT_EQ(store->getSkinIndex(), 12);
+  EXPECT_EQ(store->getShortcutkeyEnum(K1), ESave);
+  EXPECT_EQ(store->getComboxIndex(K1), 0);
+  EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList({"Lark A_config.ini"}));
+}
+
+TEST_F(ConfigTransferTest, FailedImportKeepsTheSettings) {
+  store->setSkinIndex(3);
+  const QByteArray before = contentOf(store->currentConfigFilePath());
+
+  EXPECT_FALSE(store->importConfigFile());  // cancelled
+
+  answer = elsewhere + "/Lark A_config.ini";  // vanished before it was read
+  EXPECT_FALSE(store->importConfigFile());
+  EXPECT_EQ(contentOf(store->currentConfigFilePath()), before);
+
+  // Choosing the settings file itself must not destroy it.
+  answer = store->currentConfigFilePath();
+  EXPECT_TRUE(store->importConfigFile());
+  EXPECT_EQ(contentOf(store->currentConfigFilePath()), before);
+  EXPECT_EQ(store->getSkinIndex(), 3);
+
+  // A file of another name lands beside the current one and changes nothing.
+  writeFile(elsewhere + "/Mesa B_config.ini", "[global]\nSkinIndex=9\n");
+  answer = elsewhere + "/Mesa B_config.ini";
+  EXPECT_TRUE(store->importConfigFile());
+  EXPECT_TRUE(QFileInfo::exists(dir + "/Mesa B_config.ini"));
+  EXPECT_EQ(store->getSkinIndex(), 3);
+}
+
+TEST(SafeFileCopy, FailureLeavesTheTargetAndExplainsWhy) {
+  const QString dir = testenv::freshDir("copy");
+  writeFile(dir + "/target.ini", "old");
+  QString error;
+  EXPECT_FALSE(copyFileReplacing(dir + "/missing.ini", dir + "/target.ini", &error));
+  EXPECT_TRUE(error.contains("missing.ini")) << error.toStdString();
+  EXPECT_EQ(contentOf(dir + "/target.ini"), "old");
+
+  // The target's place is taken by a folder: the write fails, the folder stays.
+  writeFile(dir + "/source.ini", "new");
+  QDir().mkpath(dir + "/occupied.ini");
+  EXPECT_FALSE(copyFileReplacing(dir + "/source.ini", dir + "/occupied.ini", &error));
+  EXPECT_TRUE(QFileInfo(dir + "/occupied.ini").isDir());
+
+  EXPECT_TRUE(copyFileReplacing(dir + "/source.ini", dir + "/target.ini"));
+  EXPECT_EQ(contentOf(dir + "/target.ini"), "new");
+  EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList({"source.ini", "target.ini"}));
+}
+
+TEST(ConfigLinks, TwoSitesOfFivePagesWithTheHelpPagesShipped) {
+  ConfigFile store(testenv::freshDir("config"));
+  const QString project = QLatin1String(kVarnexProjectPage);
+  const QString shipped = testenv::sourceDir() + "/docs/help/";
+  for (bool chinese : {true, false}) {
+    store.loadUrlSet(chinese);
+    const QString language = chinese ? "zh" : "en";
+    EXPECT_EQ(store.getUrl(EVarnexUrl), project + language + "/");
+    EXPECT_TRUE(store.getUrl(EDownLoadurl).startsWith(project + language + "/"));
+    for (int help : {EDevNoConnect, EopenVirtualDevError, EHelp}) {
+      const QUrl url(store.getUrl(help));
+      ASSERT_TRUE(url.isLocalFile()) << help;
+      const QString page = url.toLocalFile().mid(ProjectLinks::helpDirectory().size() + 1);
+      EXPECT_TRUE(page.startsWith(language + "/")) << page.toStdString();
+      EXPECT_TRUE(QFileInfo::exists(shipped + page)) << page.toStdString();
+    }
+  }
+  EXPECT_NE(store.getUrl(EHelp), ConfigFile(testenv::freshDir("config")).getUrl(EHelp));
+  EXPECT_EQ(store.getUrl(5), "");
+  EXPECT_EQ(store.getUrl(-1), "");
+}
+
+}  // namespace
