@@ -1,24 +1,17 @@
 #include "driver/tablet/MappingSettings.h"
 
-#include "driver/core/MyQmlEnum.h"
+#include "driver/core/ConfigFile.h"
 
 namespace MappingSettings {
 
-QRect rect(int rectType) {
-  switch (rectType) {
-    case MyQmlEnum::DynamicRectScreen:
-    case MyQmlEnum::MaxVirtualScreen:
-      return QRect(0, 0, 300, 168);
-    case MyQmlEnum::DynamicRectTablet:
-    case MyQmlEnum::MaxVirtualTablet:
-      return QRect(1, 1, 1, 1);
-    default:
-      return QRect();
-  }
+QRect rect(int rectType) { return ConfigFile::instance()->getRectSize(rectType); }
+
+int rotationAngle() { return ConfigFile::instance()->getRotationAngle(); }
+
+CalibrationCalculationPoint calibration(int angle) {
+  CalibrationCalculationPoint point;
+  ConfigFile::instance()->getCalibrationPointInfo(angle, point);
+  return point;
 }
-
-int rotationAngle() { return 0; }
-
-CalibrationCalculationPoint calibration(int) { return CalibrationCalculationPoint(); }
 
 }  // namespace MappingSettings
