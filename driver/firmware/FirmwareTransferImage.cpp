@@ -13,10 +13,15 @@ bool FirmwareTransferImage::load(const QString& path) {
     m_errorCode = int(file.error());
     return false;
   }
-  m_bytes = file.read(FirmwareImage::kTransferReadLimit);
+  setBytes(file.read(FirmwareImage::kTransferReadLimit));
+  return true;
+}
+
+void FirmwareTransferImage::setBytes(const QByteArray& bytes) {
+  m_bytes = bytes.left(FirmwareImage::kTransferReadLimit);
+  m_header = FirmwareFileHeader();
   // A file shorter than its header announces nothing: all three values stay 0.
   FirmwareFileHeader::parse(m_bytes, &m_header);
-  return true;
 }
 
 QByteArray FirmwareTransferImage::blockPayload(uint32_t block) const {

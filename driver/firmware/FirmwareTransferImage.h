@@ -12,6 +12,8 @@ class FirmwareTransferImage {
   // Reads the first 524288 bytes (at most) of the file. False when it cannot
   // be opened; errorString() then tells why.
   bool load(const QString& path);
+  // Takes the bytes of a file already read (only the first 524288 count).
+  void setBytes(const QByteArray& bytes);
 
   const FirmwareFileHeader& header() const { return m_header; }
   uint32_t blockCount() const { return FirmwareImage::blockCount(m_header.firmwareLength); }
