@@ -1,6 +1,7 @@
 #include "driver/firmware/QFirmwareUpgrade.h"
 
 #include "driver/core/BrowserService.h"
+#include "driver/core/ConfigFile.h"
 #include "driver/core/FileDialogService.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/PromptService.h"
@@ -24,7 +25,7 @@ constexpr uint16_t kIapUsage = 7;
 const char* const kTitleUpgrade = QT_TRANSLATE_NOOP("QFirmwareUpgrade", "升级提示");
 const char* const kRunRegionFailed = QT_TRANSLATE_NOOP("QFirmwareUpgrade", "运行区间获取失败，请重试.\n");
 const char* const kTransferFailed = QT_TRANSLATE_NOOP(
-    "QFirmwareUpgrade", "固件传输失败，数位板仍处于升级模式。\n请保持数位板连接，重新插拔后再次选择固件文件进行升级。\n");
+    "QFirmwareUpgrade", "固件传输失败，数位板仍处于升级模式。\n请重新插拔数位板，然后再次选择固件文件进行升级。\n");
 
 }  // namespace
 
@@ -285,6 +286,4 @@ void QFirmwareUpgrade::firmwareDownload(QString devName) {
   if (open) BrowserService::open(url);
 }
 
-QString QFirmwareUpgrade::downloadUrl() const {
-  return QString();
-}
+QString QFirmwareUpgrade::downloadUrl() const { return ConfigFile::instance()->getUrl(MyQmlEnum::EDownLoadurl); }

@@ -1,0 +1,87 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
+<context>
+    <name>QFirmwareUpgrade</name>
+    <message>
+        <source>升级提示</source>
+        <translation>Hinweis zum Upgrade</translation>
+    </message>
+    <message>
+        <source>运行区间获取失败，请重试.
+</source>
+        <translation>Der Ausführungsbereich des Tabletts konnte nicht gelesen werden, bitte erneut versuchen.
+</translation>
+    </message>
+    <message>
+        <source>固件传输失败，数位板仍处于升级模式。
+请重新插拔数位板，然后再次选择固件文件进行升级。
+</source>
+        <translation>Die Firmware-Übertragung ist fehlgeschlagen; das Tablett ist noch im Aktualisierungsmodus.
+Bitte das Tablett aus- und wieder einstecken und die Firmware-Datei erneut auswählen.
+</translation>
+    </message>
+    <message>
+        <source>1.硬件信息.
+       产品型号：%1
+       固件类型：%2
+       笔类型：  %3
+
+2.确认已从Varnex官网下载 最新固件升级包到您的电脑.
+3.保持数位板与电脑连接, 中途不可断开.
+</source>
+        <translation>1. Hardware-Informationen.
+       Produktmodell: %1
+       Firmware-Typ: %2
+       Stifttyp:  %3
+
+2. Stellen Sie sicher, dass Sie das neueste Firmware-Paket von der Varnex-Website auf Ihren Computer heruntergeladen haben.
+3. Lassen Sie das Tablett mit dem Computer verbunden; trennen Sie es während des Upgrades nicht.
+</translation>
+    </message>
+    <message>
+        <source>下载提示</source>
+        <translation>Hinweis zum Download</translation>
+    </message>
+    <message>
+        <source>请在%1产品固件列表中下载固件类型为%2，
+笔类型为%3的版本文件.
+</source>
+        <translation>Bitte laden Sie in der Firmware-Liste des Produkts %1 die Datei für den Firmware-Typ %2
+und den Stifttyp %3 herunter.
+</translation>
+    </message>
+    <message>
+        <source>产品型号不匹配，请下载正确的固件版本进行升级</source>
+        <translation>Das Produktmodell stimmt nicht überein. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.</translation>
+    </message>
+    <message>
+        <source>固件不是ST平台，请下载正确的固件版本进行升级</source>
+        <translation>Die Firmware ist nicht für die ST-Plattform. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.</translation>
+    </message>
+    <message>
+        <source>获取板子参数信息失败，请重启驱动程序，在次尝试</source>
+        <translation>Die Parameter der Platine konnten nicht gelesen werden. Bitte starten Sie den Treiber neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>芯片类型不匹配，请下载正确的固件版本进行升级</source>
+        <translation>Der Chiptyp stimmt nicht überein. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.</translation>
+    </message>
+    <message>
+        <source>固件版本中的PCB版本不匹配，请下载正确的固件版本进行升级</source>
+        <translation>Die PCB-Version der Firmware stimmt nicht überein. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.</translation>
+    </message>
+    <message>
+        <source>固件版本中的笔类型不匹配，请下载正确的固件版本进行升级.
+</source>
+        <translation>Der Stifttyp der Firmware stimmt nicht überein. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.
+</translation>
+    </message>
+    <message>
+        <source>固件帧头校验失败，请下载正确的固件版本进行升级.
+</source>
+        <translation>Die Prüfung des Firmware-Headers ist fehlgeschlagen. Bitte laden Sie die richtige Firmware-Version für das Upgrade herunter.
+</translation>
+    </message>
+</context>
+</TS>
