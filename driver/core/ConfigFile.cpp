@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QMutexLocker>
+#include <mutex>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -70,14 +70,14 @@ ConfigFile::~ConfigFile() = default;
 // ---- in-memory members ---------------------------------------------------
 
 ConfigFile::Where ConfigFile::where() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return {m_configFilePath, m_keyGroupName};
 }
 
 QString ConfigFile::currentConfigFilePath() const { return where().path; }
 
 QString ConfigFile::settingsDirectory() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_settingsDir;
 }
 
@@ -85,7 +85,7 @@ void ConfigFile::setDeviceConfig(const QString& devName, int devType) {
   const std::optional<QMap<int, int>> table = DefaultKeyTables::forDeviceType(devType);
   QString path;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_configFilePath = QFileInfo(m_configFilePath).absolutePath() + "/" + devName + "_config.ini";
     if (table) m_currentDefaultKeyTable = *table;
     path = m_configFilePath;
@@ -102,7 +102,7 @@ void ConfigFile::setKeyGroupName(const QString& name) { useKeyGroup(name); }
 
 void ConfigFile::useKeyGroup(const QString& name) {
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_keyGroupName = name;
   }
   emit keyGroupNameChanged(name);
@@ -110,23 +110,23 @@ void ConfigFile::useKeyGroup(const QString& name) {
 
 void ConfigFile::loadUrlSet(bool chineseSite) {
   const auto urls = ProjectLinks::urlsFor(chineseSite ? ProjectLinks::Site::Chinese : ProjectLinks::Site::International);
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_urls = urls;
 }
 
 QString ConfigFile::getUrl(int urlType) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   if (urlType < 0 || urlType >= int(m_urls.size())) return {};
   return m_urls[urlType];
 }
 
 void ConfigFile::setKeyDisPlayTextMap(int key, const QString& text) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_displayTextMap.insert(key, text);
 }
 
 QString ConfigFile::getDisPlayTextFromMap(int key) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_displayTextMap.value(key);
 }
 
@@ -226,7 +226,7 @@ QRect ConfigFile::getRectSize(int rectType) {
     case DynamicRectTablet: {
       QRect maxTablet;
       {
-        QMutexLocker locker(&m_lock);
+        std::lock_guard<std::mutex> locker(m_lock);
         maxTablet = m_maxTabletRect;
       }
       return readValue("Area/DynamicRectTablet", maxTablet).toRect();
@@ -234,7 +234,7 @@ QRect ConfigFile::getRectSize(int rectType) {
     case MaxVirtualScreen:
       return kReferenceScreenRect;
     case MaxVirtualTablet: {
-      QMutexLocker locker(&m_lock);
+      std::lock_guard<std::mutex> locker(m_lock);
       return m_maxTabletRect;
     }
     default:
@@ -251,7 +251,7 @@ void ConfigFile::setRectSize(int rectType, QRect rect) {
       writeValue("Area/DynamicRectTablet", rect);
       break;
     case MaxVirtualTablet: {
-      QMutexLocker locker(&m_lock);
+      std::lock_guard<std::mutex> locker(m_lock);
       m_maxTabletRect = rect;
       break;
     }
@@ -326,7 +326,7 @@ int ConfigFile::getShortcutkeyEnum(int keyType) {
   QString key;
   int absent = ENoEffect;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     key = keyFor(Family::ShortcutkeyEnum, keyType, Access::Read, m_keyGroupName);
     if (key.isEmpty()) return -1;
     path = m_configFilePath;
@@ -380,14 +380,14 @@ void ConfigFile::writeProgramArray(QSettings& settings, const QVariantList& prog
 }
 
 void ConfigFile::addProgramList(const QString& path) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_programList.append(QVariant(path));
   QSettings settings(m_configFilePath, QSettings::IniFormat);
   writeProgramArray(settings, m_programList);
 }
 
 void ConfigFile::subProgramList(int index) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   if (index < 0 || index >= m_programList.size()) return;
   const QVariant removed = m_programList.takeAt(index);
   QSettings settings(m_configFilePath, QSettings::IniFormat);
@@ -397,7 +397,7 @@ void ConfigFile::subProgramList(int index) {
 }
 
 void ConfigFile::cleanProgramList() {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   QSettings settings(m_configFilePath, QSettings::IniFormat);
   for (const QVariant& program : qAsConst(m_programList)) {
     const QString group = groupOfProgram(program);
@@ -412,7 +412,7 @@ void ConfigFile::cleanProgramList() {
 void ConfigFile::cleanProgramConfig(int index) {
   QString group;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     if (index == -1) {
       group = QLatin1String(ConfigKeyNames::kCommonKeyGroup);
     } else if (index >= 0 && index < m_programList.size()) {
@@ -428,7 +428,7 @@ void ConfigFile::cleanProgramConfig(int index) {
 }
 
 QVariantList ConfigFile::getProgramList() {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   QSettings settings(m_configFilePath, QSettings::IniFormat);
   QVariantList programs;
   const int size = settings.beginReadArray(kProgramArray);
@@ -442,7 +442,7 @@ QVariantList ConfigFile::getProgramList() {
 }
 
 QVariantList ConfigFile::getCusConfigProgramPathList() {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_programList;
 }
 

@@ -3,7 +3,7 @@
 #include "driver/core/CalibrationCalculationPoint.h"
 
 #include <QMap>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QPointF>
 #include <QRect>
@@ -148,7 +148,7 @@ class ConfigFile : public QObject {
   void writeProgramArray(QSettings& settings, const QVariantList& programs);
   void useKeyGroup(const QString& name);
 
-  mutable QMutex m_lock;
+  mutable std::mutex m_lock;
   std::array<QString, 5> m_urls;
   QString m_settingsDir;
   QString m_configFilePath;
