@@ -12,7 +12,14 @@ enum ItemType : uint8_t { Main = 0, Global = 1, Local = 2 };
 
 enum MainTag : uint8_t { Input = 0x8, Output = 0x9, Collection = 0xA, Feature = 0xB, EndCollection = 0xC };
 
-enum GlobalTag : uint8_t { UsagePage = 0x0, ReportSize = 0x7, ReportId = 0x8, ReportCount = 0x9, Push = 0xA, Pop = 0xB };
+enum GlobalTag : uint8_t {
+  UsagePage = 0x0,
+  ReportSize = 0x7,
+  ReportId = 0x8,
+  ReportCount = 0x9,
+  Push = 0xA,
+  Pop = 0xB
+};
 
 enum LocalTag : uint8_t { Usage = 0x0, UsageMinimum = 0x1 };
 

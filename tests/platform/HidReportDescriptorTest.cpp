@@ -51,10 +51,10 @@ TEST(HidReportDescriptor, WithoutReportIdsLengthsAreThePayload) {
 TEST(HidReportDescriptor, LongItemsAreSkippedAndPushPopRestoresTheGlobalState) {
   const QByteArray descriptor = QByteArray::fromHex(
       "06 00 FF  09 01  A1 01  85 01"
-      "FE 04 AA  01 02 03 04"          // a long item in the middle
+      "FE 04 AA  01 02 03 04"  // a long item in the middle
       "75 08  95 04"
-      "A4  75 10  95 08  81 02  B4"    // 16 x 8 bits under push, then back to 8 x 4
-      "81 02  C0"                      // report 1: 128 + 32 bits
+      "A4  75 10  95 08  81 02  B4"  // 16 x 8 bits under push, then back to 8 x 4
+      "81 02  C0"                    // report 1: 128 + 32 bits
       "A4  05 0D  09 02  A1 01  85 02  75 08  95 03  81 02  C0  B4"
       "09 03  A1 01  85 03  81 02  C0");  // page, size and count as before the push
   const ParsedReportDescriptor parsed = ReportDescriptorParser::parse(descriptor);
@@ -92,8 +92,8 @@ TEST(HidReportDescriptor, MalformedInputStaysBoundedAndNeverReadsPastTheEnd) {
   EXPECT_EQ(hostile.collections[0].inputReportLength, ReportDescriptorParser::kMaxReportLength);
 
   // Reports outside any application collection belong to none.
-  EXPECT_TRUE(ReportDescriptorParser::parse(QByteArray::fromHex("75 08  95 04  81 02  A1 00  81 02  C0"))
-                  .collections.empty());
+  EXPECT_TRUE(
+      ReportDescriptorParser::parse(QByteArray::fromHex("75 08  95 04  81 02  A1 00  81 02  C0")).collections.empty());
   EXPECT_TRUE(ReportDescriptorParser::parse(nullptr, 0).collections.empty());
 }
 

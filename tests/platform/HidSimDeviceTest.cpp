@@ -16,8 +16,7 @@ namespace {
 // collection beside it under the same identity.
 std::shared_ptr<SimHidDevice> makeTablet() {
   auto device = std::make_shared<SimHidDevice>(
-      0x1a2b, 0x0101,
-      std::vector<SimHidDevice::Collection>{{0xFF00, 0x01, 12, 9, 0}, {0x0001, 0x02, 5, 0, 0}},
+      0x1a2b, 0x0101, std::vector<SimHidDevice::Collection>{{0xFF00, 0x01, 12, 9, 0}, {0x0001, 0x02, 5, 0, 0}},
       "Varnex LarkA (1f2)", "Varnex", "SN0001");
   device->plugIn();
   return device;

@@ -32,8 +32,8 @@ void FakeHidrawTree::add(const Node& node) {
   QFile::link(hidDevice + "/hidraw/" + name, sysfsRoot() + "/class/hidraw/" + name);
   QFile::link(hidDevice, hidDevice + "/hidraw/" + name + "/device");
 
-  QByteArray uevent = "DRIVER=hid-generic\n" +
-                      QString::asprintf("HID_ID=0003:%08X:%08X\n", node.vendorId, node.productId).toLatin1();
+  QByteArray uevent =
+      "DRIVER=hid-generic\n" + QString::asprintf("HID_ID=0003:%08X:%08X\n", node.vendorId, node.productId).toLatin1();
   if (!node.name.isEmpty()) uevent += "HID_NAME=" + node.name + "\n";
   if (!node.uniq.isEmpty()) uevent += "HID_UNIQ=" + node.uniq + "\n";
   uevent += "MODALIAS=hid:b0003g0001v" + QString::asprintf("%08Xp%08X\n", node.vendorId, node.productId).toLatin1();

@@ -11,8 +11,8 @@
 #include <QFile>
 
 #include <fcntl.h>
-#include <stdexcept>
 #include <unistd.h>
+#include <stdexcept>
 
 using platform::HidBackend;
 using platform::SimHidDevice;
@@ -40,8 +40,7 @@ class HidDeviceTest : public ::testing::Test {
     HidBackend::install(std::move(counting));
     // A tablet whose vendor interface and mouse interface share the identity.
     tablet = std::make_shared<SimHidDevice>(
-        0x3CA1, 0x0103,
-        std::vector<SimHidDevice::Collection>{{0x0001, 0x0002, 5, 0, 0}, {0xFF0A, 0x0001, 12, 9, 0}},
+        0x3CA1, 0x0103, std::vector<SimHidDevice::Collection>{{0x0001, 0x0002, 5, 0, 0}, {0xFF0A, 0x0001, 12, 9, 0}},
         "Varnex LarkA (1f2)", "Varnex", "SN-0001");
     tablet->setIndexedString(4, "LarkA firmware");
     tablet->plugIn();

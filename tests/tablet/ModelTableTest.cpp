@@ -72,3 +72,21 @@ TEST(ModelRecognition, FollowsTheDetectionOrderAndIgnoresCase) {
   EXPECT_EQ(ModelTable::recognitionOrder()[4], CFG_Fjord2Pro);
   EXPECT_EQ(ModelTable::byKey("fjord5PRO")->devType, CFG_Fjord5pro);
 }
+
+TEST(ModelScripts, EveryScriptHasTheCommandsInOrderAndOnlyLarkALacksScreenArea) {
+  DevInfoFactor factor;
+  const QStringList order = {"HIDTablet", "TabletFormat", "InitReport",  "MaxX",       "MaxY",       "MaxPressure",
+                             "Width",     "Height",       "DesktopSize", "ScreenArea", "TabletArea", "OutputMode"};
+  for (const ModelEntry& model : ModelTable::models()) {
+    std::unique_ptr<DevInfo> info(factor.create(model.devType));
+    QStringList commands;
+    for (const QString& line : info->script().split('\n', Qt::SkipEmptyParts)) commands << line.section(' ', 0, 0);
+    QStringList expected = order;
+    if (model.devType == CFG_LarkA) expected.removeAll("ScreenArea");
+    EXPECT_EQ(commands, expected) << model.key;
+    const QString ids = QStringLiteral("%1 0X%2")
+                            .arg(model.vendorId, 4, 16, QLatin1Char('0'))
+                            .arg(model.productId, 4, 16, QLatin1Char('0'));
+    EXPECT_TRUE(info->script().startsWith("HIDTablet 0x" + ids.toUpper().replace("0X", "0x") + " ")) << model.key;
+  }
+}

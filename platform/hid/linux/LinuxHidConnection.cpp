@@ -2,17 +2,17 @@
 
 #include "platform/hid/HidLogging.h"
 
-#include <QFile>
 #include <linux/hidraw.h>
+#include <QFile>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace platform {

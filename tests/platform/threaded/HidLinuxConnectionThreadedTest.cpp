@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <chrono>
 #include <future>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 using platform::LinuxHidConnection;
 

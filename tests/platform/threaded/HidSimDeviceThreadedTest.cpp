@@ -15,8 +15,8 @@ class HidSimDeviceThreadedTest : public ::testing::Test {
  protected:
   void SetUp() override {
     HidBackend::install(std::make_unique<platform::SimHidBackend>());
-    device = std::make_shared<SimHidDevice>(0x1a2b, 0x0202,
-                                            std::vector<SimHidDevice::Collection>{{0xFF00, 0x01, 12, 9, 0}});
+    device =
+        std::make_shared<SimHidDevice>(0x1a2b, 0x0202, std::vector<SimHidDevice::Collection>{{0xFF00, 0x01, 12, 9, 0}});
     device->plugIn();
     const auto found = HidBackend::current().enumerate(0x1a2b, 0x0202);
     ASSERT_EQ(found.size(), 1u);
