@@ -1,15 +1,15 @@
+#include "driver/core/ConfigFile.h"
 #include "driver/keys/KeySettings.h"
 
 namespace {
-// Placeholder until the settings store is wired in: every key without a function.
-class NoKeySettings : public KeySettings {
+class StoredKeySettings : public KeySettings {
  public:
-  int shortcutkeyEnum(int) override { return -1; }
-  QString displayText(int) override { return QString(); }
-  int currentSwivelKey() override { return 15; }
-  void switchSwivelKey() override {}
-  bool disableShortKey() override { return false; }
+  int shortcutkeyEnum(int keyType) override { return ConfigFile::instance()->getShortcutkeyEnum(keyType); }
+  QString displayText(int keyType) override { return ConfigFile::instance()->getDisplayText(keyType); }
+  int currentSwivelKey() override { return ConfigFile::instance()->getCurrentSwivelKey(); }
+  void switchSwivelKey() override { ConfigFile::instance()->switchSwivelKey(); }
+  bool disableShortKey() override { return ConfigFile::instance()->getDisableShortKey(); }
 };
 }  // namespace
 
-std::unique_ptr<KeySettings> createStoredKeySettings() { return std::make_unique<NoKeySettings>(); }
+std::unique_ptr<KeySettings> createStoredKeySettings() { return std::make_unique<StoredKeySettings>(); }

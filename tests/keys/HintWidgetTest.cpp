@@ -1,0 +1,77 @@
+// The hint popup on the offscreen platform.
+
+#include "driver/keys/HintWidget.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TEST(HintWidget, IsAFramelessTranslucentToolWindowWithOneCentredLabel) {
+  HintWidget hint;
+  const Qt::WindowFlags flags = hint.windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::Tool));
+  EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(hint.testAttribute(Qt::WA_TranslucentBackground));
+  EXPECT_FALSE(hint.isVisible());
+  ASSERT_NE(qobject_cast<QVBoxLayout*>(hint.layout()), nullptr);
+  EXPECT_EQ(hint.layout()->count(), 1);
+  EXPECT_EQ(hint.findChildren<QLabel*>().size(), 1);
+  EXPECT_EQ(hint.label()->alignment(), Qt::AlignCenter);
+
+  const QString style = hint.label()->styleSheet();
+  EXPECT_EQ(style.size(), 338);
+  EXPECT_TRUE(style.startsWith("QLabel{   background-color: rgb(200, 200, 200,150);"));
+  EXPECT_TRUE(style.contains("font: 25 14px \"Microsoft YaHei\";"));
+  EXPECT_TRUE(style.endsWith("padding: 6px; }"));
+}
+
+TEST(HintWidget, ShowsForOneSecondAfterTheLastHint) {
+  HintWidget hint;
+  hint.showHint(QString::fromUtf8("画布放大"));
+  EXPECT_TRUE(hint.isVisible());
+  EXPECT_EQ(hint.text(), QString::fromUtf8("画布放大"));
+  EXPECT_TRUE(hint.hideTimer()->isActive());
+  EXPECT_EQ(hint.hideTimer()->interval(), 1000);
+
+  QTest::qWait(600);
+  hint.showHint("R2:Zoom");  // replaces the text and starts the second again
+  QTest::qWait(600);
+  EXPECT_TRUE(hint.isVisible());
+  EXPECT_EQ(hint.text(), "R2:Zoom");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !hint.isVisible(); }, 2000));
+  EXPECT_FALSE(hint.hideTimer()->isActive());
+}
+
+TEST(HintWidget, HiddenHintsAreNotShownButAVisibleOneStillGoes) {
+  HintWidget hint;
+  hint.showHint("first");
+  hint.setHideHint(true);
+  EXPECT_TRUE(hint.isHideHint());
+  hint.showHint("second");
+  EXPECT_EQ(hint.text(), "first");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !hint.isVisible(); }, 2000));
+  hint.showHint("third");
+  EXPECT_FALSE(hint.isVisible());
+}
+
+TEST(HintWidget, PlacedCentredAbove150PixelsFromTheBottom) {
+  HintWidget hint;
+  QRect screen(0, 0, 1920, 1080);
+  hint.moveHintTextPos(screen);
+  EXPECT_EQ(hint.pos(), QPoint(940, 930));
+  QRect second(1920, 0, 1281, 1024);
+  hint.moveHintTextPos(second);
+  EXPECT_EQ(hint.pos(), QPoint(1920 + 620, 874));
+
+  // With one screen the desktop is that screen: the rectangle is used as given.
+  ASSERT_EQ(QGuiApplication::screens().size(), 1);
+  QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+  hint.moveHintTextPos(desktop);
+  EXPECT_EQ(hint.pos(), QPoint(desktop.x() + (desktop.width() - 40) / 2, desktop.y() + desktop.height() - 150));
+}
