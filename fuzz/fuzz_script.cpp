@@ -1,12 +1,10 @@
 // Script text from anywhere: the tokenizer, the number accessors and a whole
-// RunScript over the simulated HID world (no tablet is present, so HIDTablet
-// fails fast and the other commands run their no-tablet paths).
+// RunScript over the simulated HID world, where a K10PlusV2 is present, so a
+// script that opens it runs every command on a real tablet and mapper.
 
 #include "driver/tablet/CommandHandler.h"
 #include "driver/tablet/CommandLine.h"
-#include "driver/tablet/HidDevice.h"
-#include "platform/hid/HidBackend.h"
-#include "platform/hid/sim/SimHidBackend.h"
+#include "tests/tablet/FakeTabletDevice.h"
 
 #include <QString>
 #include <cstddef>
@@ -15,8 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool ready = [] {
-    platform::HidBackend::install(std::make_unique<platform::SimHidBackend>());
-    HidDevice::setSearchPauses(0, 0);
+    FakeTabletDevice::useSimulatedBackend();
+    FakeTabletDevice::plugIn(*ModelTable::byDevType(13000));
     return true;
   }();
   (void)ready;
