@@ -21,6 +21,7 @@ PromptService::Answer showBox(const PromptService::Prompt& prompt) {
   if (prompt.buttons == PromptService::Prompt::Buttons::YesNo) buttons = QMessageBox::Yes | QMessageBox::No;
   QMessageBox box(icon, prompt.title, prompt.text, buttons);
   box.setTextFormat(Qt::AutoText);
+  if (!prompt.informativeText.isEmpty()) box.setInformativeText(prompt.informativeText);
   switch (box.exec()) {
     case QMessageBox::Ok: return PromptService::Answer::Ok;
     case QMessageBox::Yes: return PromptService::Answer::Yes;

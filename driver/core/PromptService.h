@@ -15,6 +15,8 @@ class PromptService {
     Icon icon = Icon::Information;
     QString title;
     QString text;
+    // Shown under the text in a smaller font; may hold a link.
+    QString informativeText;
     // Which buttons the box offers: Ok only, Ok+Cancel, or Yes+No.
     enum class Buttons { Ok, OkCancel, YesNo } buttons = Buttons::Ok;
   };

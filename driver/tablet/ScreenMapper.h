@@ -1,6 +1,7 @@
 #pragma once
 
 #include "driver/core/CalibrationCalculationPoint.h"
+#include "driver/tablet/CalibrationSession.h"
 
 #include <QMutex>
 #include <QPointF>
@@ -52,6 +53,17 @@ class ScreenMapper {
   void setCalibration(const CalibrationCalculationPoint& calibration);
   QRect calibrationScreen() const;
 
+  // Pen-display calibration (ScreenMapperCalibration.cpp), on the window
+  // thread. The targets for the display's rectangle; the correction is
+  // suspended so that the taps are sampled through the plain mapping.
+  void calculateCalibrationPointScreenPos(QRect& screenRect);
+  // Records the pen position (millimetres) of a tapped target; after the
+  // last target fits the correction and stores it for the current rotation.
+  void onClickCalibrationPoint(int id, double mx, double my);
+  // The factory correction of the current rotation, stored as well.
+  void setDefalutCalibration();
+  const CalibrationSession& calibrationSession() const { return m_calibrationSession; }
+
   // The monitor rectangles shared by every mapper of the process, (0, 0,
   // 1920, 1080) until setMapperArea() is first given two monitors.
   static QRect selectedScreen();
@@ -75,9 +87,13 @@ class ScreenMapper {
   };
 
   static void mapWith(const Geometry& g, double& x, double& y);
+  // The mapping with the calibration switched off, for fitting it.
+  void mapUncorrected(double& x, double& y);
+  void storeCalibration(const CalibrationCalculationPoint& calibration);
   void loadCalibration(int angle);
 
   mutable QMutex m_lock;
   Geometry m_geometry;
   QPointF m_lastInput;
+  CalibrationSession m_calibrationSession;
 };
