@@ -6,7 +6,7 @@
 #include "driver/tablet/ScreenMapper.h"
 
 #include <QLoggingCategory>
-#include <QMutexLocker>
+#include <mutex>
 #include <algorithm>
 #include <cmath>
 
@@ -90,14 +90,14 @@ void VMultiDigitizer::resetLiftState() { s_tipTouched.store(false, std::memory_o
 
 void VMultiDigitizer::setPressureCurvePoint(const QPointF& topPoint, const QPointF& midPoint,
                                             const QPointF& bottomPoint) {
-  QMutexLocker locker(&m_curveLock);
+  std::lock_guard<std::mutex> locker(m_curveLock);
   m_curve.topPoint = topPoint;
   m_curve.midPoint = midPoint;
   m_curve.bottomPoint = bottomPoint;
 }
 
 PressureCurve VMultiDigitizer::pressureCurve() const {
-  QMutexLocker locker(&m_curveLock);
+  std::lock_guard<std::mutex> locker(m_curveLock);
   return m_curve;
 }
 

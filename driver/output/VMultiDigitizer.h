@@ -4,7 +4,7 @@
 #include "driver/output/RelativeMotion.h"
 #include "driver/tablet/PenState.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QPointF>
 #include <atomic>
@@ -65,7 +65,7 @@ class VMultiDigitizer : public QObject {
   const int m_deviceType;
   uint8_t m_report[kReportSize] = {};
 
-  mutable QMutex m_curveLock;
+  mutable std::mutex m_curveLock;
   PressureCurve m_curve;
   std::atomic<bool> m_relative{false};
   std::atomic<bool> m_winLnk{true};

@@ -5,7 +5,7 @@
 #include "driver/tablet/MappingSettings.h"
 
 #include <QGuiApplication>
-#include <QMutexLocker>
+#include <mutex>
 #include <QScreen>
 #include <cstdlib>
 
@@ -19,7 +19,7 @@ constexpr int kReferenceHeight = 1080;
 // The chosen monitor (S) and all monitors together (A), kept for the life of
 // the program: a mapper created for the next tablet starts on the monitor the
 // user chose for the last one.
-QMutex s_screensLock;
+std::mutex s_screensLock;
 QRect s_selectedScreen(0, 0, kReferenceWidth, kReferenceHeight);
 QRect s_allScreens(0, 0, kReferenceWidth, kReferenceHeight);
 
@@ -35,7 +35,7 @@ ScreenMapper::ScreenMapper() {
 bool ScreenMapper::map(double& x, double& y) {
   Geometry g;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_lastInput = QPointF(x, y);
     g = m_geometry;
   }
@@ -124,7 +124,7 @@ void ScreenMapper::setMapperArea(const QRect& screenRect, const QRect& allScreen
   QRect S;
   QRect A;
   {
-    QMutexLocker locker(&s_screensLock);
+    std::lock_guard<std::mutex> locker(s_screensLock);
     if (!screenRect.isEmpty() && !allScreenRect.isEmpty()) {
       // A monitor left of or above the primary one gives the desktop negative
       // coordinates; the reference desktop starts at 0.
@@ -148,7 +148,7 @@ void ScreenMapper::setMapperArea(const QRect& screenRect, const QRect& allScreen
   const QRectF screenArea(sel.x() / prev.width() * kx + ox, sel.y() / prev.height() * ky + oy,
                           sel.width() * kx / prev.width(), sel.height() * ky / prev.height());
 
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   Geometry& g = m_geometry;
   const QRectF& T = g.tabletRect;
   const QRectF& tsel = tabletSelection;
@@ -166,7 +166,7 @@ void ScreenMapper::setMapperArea(const QRect& screenRect, const QRect& allScreen
 void ScreenMapper::setRotationAngle(int angle) {
   int deviceType;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_geometry.rotation = angle;
     deviceType = m_geometry.deviceType;
   }
@@ -175,7 +175,7 @@ void ScreenMapper::setRotationAngle(int angle) {
 
 void ScreenMapper::setDeviceType(int deviceType) {
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_geometry.deviceType = deviceType;
   }
   if (MyQmlEnum::isPenDisplay(deviceType)) loadCalibration(MappingSettings::rotationAngle());
@@ -184,53 +184,53 @@ void ScreenMapper::setDeviceType(int deviceType) {
 void ScreenMapper::loadCalibration(int angle) { setCalibration(MappingSettings::calibration(angle)); }
 
 void ScreenMapper::setDesktopRect(const QRectF& rect) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_geometry.desktop = rect;
 }
 
 void ScreenMapper::setTabletRect(const QRectF& rect) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_geometry.tabletRect = rect;
   m_geometry.tabletArea = rect;
 }
 
 QRectF ScreenMapper::tabletRect() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.tabletRect;
 }
 
 QRectF ScreenMapper::tabletArea() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.tabletArea;
 }
 
 QRectF ScreenMapper::screenArea() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.screenArea;
 }
 
 QRectF ScreenMapper::desktopRect() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.desktop;
 }
 
 int ScreenMapper::rotationAngle() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.rotation;
 }
 
 int ScreenMapper::deviceType() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.deviceType;
 }
 
 QPointF ScreenMapper::lastInput() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_lastInput;
 }
 
 QRectF ScreenMapper::screenSelectionShare() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   const QRectF& sel = m_geometry.screenSelection;
   const QRectF& prev = m_geometry.screenPreview;
   return QRectF(sel.x() / prev.width(), sel.y() / prev.height(), sel.width() / prev.width(),
@@ -238,32 +238,32 @@ QRectF ScreenMapper::screenSelectionShare() const {
 }
 
 CalibrationCalculationPoint ScreenMapper::calibration() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.calibration;
 }
 
 void ScreenMapper::setCalibration(const CalibrationCalculationPoint& calibration) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_geometry.calibration = calibration;
 }
 
 QRect ScreenMapper::calibrationScreen() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_geometry.calibrationScreen;
 }
 
 QRect ScreenMapper::selectedScreen() {
-  QMutexLocker locker(&s_screensLock);
+  std::lock_guard<std::mutex> locker(s_screensLock);
   return s_selectedScreen;
 }
 
 QRect ScreenMapper::allScreens() {
-  QMutexLocker locker(&s_screensLock);
+  std::lock_guard<std::mutex> locker(s_screensLock);
   return s_allScreens;
 }
 
 void ScreenMapper::resetSharedScreens() {
-  QMutexLocker locker(&s_screensLock);
+  std::lock_guard<std::mutex> locker(s_screensLock);
   s_selectedScreen = QRect(0, 0, kReferenceWidth, kReferenceHeight);
   s_allScreens = s_selectedScreen;
 }

@@ -3,7 +3,7 @@
 #include "driver/core/CalibrationCalculationPoint.h"
 #include "driver/tablet/CalibrationSession.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -92,7 +92,7 @@ class ScreenMapper {
   void storeCalibration(const CalibrationCalculationPoint& calibration);
   void loadCalibration(int angle);
 
-  mutable QMutex m_lock;
+  mutable std::mutex m_lock;
   Geometry m_geometry;
   QPointF m_lastInput;
   CalibrationSession m_calibrationSession;

@@ -5,18 +5,18 @@
 #include "platform/virtualpen/linux/UinputPenOutput.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
+#include <mutex>
 
 namespace platform {
 
 namespace {
-QMutex s_lock;
+std::mutex s_lock;
 std::shared_ptr<VirtualPenDevice> s_device;
 }  // namespace
 
 void VirtualPen::install(std::shared_ptr<PenOutput> output) {
-  QMutexLocker locker(&s_lock);
+  std::lock_guard<std::mutex> locker(s_lock);
   HidBackend& backend = HidBackend::current();
   if (s_device) backend.unregisterVirtual(s_device.get());
   s_device = std::make_shared<VirtualPenDevice>(std::move(output));
@@ -40,14 +40,14 @@ std::shared_ptr<RecordingPenOutput> VirtualPen::installRecorder() {
 }
 
 void VirtualPen::uninstall() {
-  QMutexLocker locker(&s_lock);
+  std::lock_guard<std::mutex> locker(s_lock);
   if (!s_device) return;
   HidBackend::current().unregisterVirtual(s_device.get());
   s_device.reset();
 }
 
 bool VirtualPen::installed() {
-  QMutexLocker locker(&s_lock);
+  std::lock_guard<std::mutex> locker(s_lock);
   return s_device != nullptr;
 }
 

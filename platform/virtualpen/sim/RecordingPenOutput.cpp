@@ -1,33 +1,33 @@
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace platform {
 
 bool RecordingPenOutput::penReport(const uint8_t* report, int length) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_penReports.emplace_back(reinterpret_cast<const char*>(report), length);
   return true;
 }
 
 bool RecordingPenOutput::modeReport(const uint8_t* report, int length) {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_modeReports.emplace_back(reinterpret_cast<const char*>(report), length);
   return true;
 }
 
 std::vector<QByteArray> RecordingPenOutput::penReports() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_penReports;
 }
 
 std::vector<QByteArray> RecordingPenOutput::modeReports() const {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   return m_modeReports;
 }
 
 void RecordingPenOutput::clear() {
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_penReports.clear();
   m_modeReports.clear();
 }

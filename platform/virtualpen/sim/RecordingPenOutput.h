@@ -3,7 +3,7 @@
 #include "platform/virtualpen/PenOutput.h"
 
 #include <QByteArray>
-#include <QMutex>
+#include <mutex>
 #include <vector>
 
 namespace platform {
@@ -19,7 +19,7 @@ class RecordingPenOutput : public PenOutput {
   void clear();
 
  private:
-  mutable QMutex m_lock;
+  mutable std::mutex m_lock;
   std::vector<QByteArray> m_penReports;
   std::vector<QByteArray> m_modeReports;
 };
