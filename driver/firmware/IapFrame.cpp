@@ -81,6 +81,7 @@ std::optional<Request> parseRequest(const uint8_t* report, int received) {
   const int frameLength = intactFrameLength(report, received);
   if (frameLength == 0 || report[0] != kReportId) return std::nullopt;
   const uint8_t* frameBytes = report + 1;
+  if (frameBytes[0] != 0x89 || frameBytes[1] != 0xFF || frameBytes[2] != 0xFF) return std::nullopt;
   Request request;
   request.sequence = get16(frameBytes + 3);
   request.command = {get16(frameBytes + 7), get16(frameBytes + 9), get16(frameBytes + 11)};

@@ -65,7 +65,7 @@ struct Request {
   QByteArray payload;
 };
 // A request report as the device receives it (padded to the output report
-// length); empty when it is no intact frame.
+// length); empty when it is no intact frame or lacks the 89 FF FF start.
 std::optional<Request> parseRequest(const uint8_t* report, int received);
 // An answer report (report id included, unpadded).
 QByteArray buildAnswer(uint16_t sequence, const Command& command, uint16_t status, const QByteArray& data);

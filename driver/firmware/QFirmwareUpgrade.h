@@ -87,7 +87,7 @@ class QFirmwareUpgrade : public QObject {
 
   // The waits of an upgrade. Tests shorten them.
   struct Timing {
-    int answerTimeoutMs = 3000;   // an answer later than this counts as a failed read
+    int answerTimeoutMs = 5000;   // an answer later than this counts as a failed read
     int progressLoopMs = 50;      // local event loop after each progress report
     int lastBlockDelayMs = 500;   // pause before the last block is written
   };

@@ -10,22 +10,20 @@
 
 using Fault = SimIapDevice::Fault;
 
-namespace {
-SimIapDevice::Config larkA() {
-  SimIapDevice::Config config;
-  config.devType = 15000;
-  config.capabilities = 7;
-  config.firmwareMajor = 1;
-  config.firmwareMinor = 5;
-  config.hardwareMajor = 2;
-  config.hardwareMinor = 3;
-  config.chipCode = 6;
-  config.penCode = 1;
-  return config;
-}
-}  // namespace
-
-using FirmwareQuery = SimFirmwareWorld;
+class FirmwareQuery : public SimFirmwareWorld {
+ protected:
+  // Values that differ from every default: a swapped digit shows.
+  static SimIapDevice::Config larkA() {
+    SimIapDevice::Config config = SimFirmwareWorld::larkA();
+    config.firmwareMajor = 1;
+    config.firmwareMinor = 5;
+    config.hardwareMajor = 2;
+    config.hardwareMinor = 3;
+    config.chipCode = 6;
+    config.penCode = 1;
+    return config;
+  }
+};
 
 TEST_F(FirmwareQuery, AnArrivalInTheApplicationShowsVersionsTypeAndPen) {
   plugIn(larkA());
@@ -53,20 +51,6 @@ TEST_F(FirmwareQuery, AnArrivalInTheApplicationShowsVersionsTypeAndPen) {
   EXPECT_EQ(firmwareVer.count(), 1);
   EXPECT_EQ(firmwareType.count(), 1);
   EXPECT_EQ(penType.count(), 2);
-}
-
-TEST_F(FirmwareQuery, EveryModelIsAskedWithItsOwnQueryWord) {
-  for (int devType : {13000, 14000, 15000, 16000, 16001, 16002, 16003, 16004, 16005, 16006, 17000, 18000, 19000}) {
-    SimIapDevice::Config config = larkA();
-    config.devType = devType;
-    plugIn(config);
-    ASSERT_TRUE(m_firmware->OpenIapDevicePort(devType)) << devType;
-    EXPECT_EQ(m_firmware->iapCapabilities(), 7u);
-    EXPECT_TRUE(m_firmware->queryDeviceVersions(devType)) << devType;
-    EXPECT_FALSE(m_firmware->penType().isEmpty()) << devType;
-    m_firmware->closeIapDevicePort();
-    platform::HidBackend::current().unregisterVirtual(m_device.get());
-  }
 }
 
 TEST_F(FirmwareQuery, TheStPlatformHasOneFirmwareTypeAndIsNotAskedForMore) {

@@ -14,17 +14,6 @@ namespace {
 
 const char* const kName = "PV01-CP1-W3-HV[1.00^1.99]-V1.05.bin";
 
-SimIapDevice::Config larkA() {
-  SimIapDevice::Config config;
-  config.devType = 15000;
-  config.capabilities = 7;
-  config.hardwareMajor = 1;
-  config.hardwareMinor = 5;
-  config.chipCode = 1;
-  config.penCode = 0;
-  return config;
-}
-
 // The records a tablet should hold after receiving `file`: every announced
 // block, the last one filled up with 0xFF where the file ends.
 QByteArray expectedImage(const QByteArray& file, int blocks) {

@@ -47,6 +47,17 @@ void SimFirmwareWorld::TearDown() {
   QFirmwareUpgrade::setTiming(QFirmwareUpgrade::Timing());
 }
 
+SimIapDevice::Config SimFirmwareWorld::larkA() {
+  SimIapDevice::Config config;
+  config.devType = 15000;
+  config.capabilities = 7;
+  config.hardwareMajor = 1;
+  config.hardwareMinor = 5;
+  config.chipCode = 1;
+  config.penCode = 0;
+  return config;
+}
+
 std::shared_ptr<SimIapDevice> SimFirmwareWorld::plugIn(const SimIapDevice::Config& config) {
   m_device = std::make_shared<SimIapDevice>(config);
   platform::HidBackend::current().registerVirtual(m_device);

@@ -19,6 +19,9 @@ class SimFirmwareWorld : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // A LarkA in its application: capability word 7, hardware 1.05, chip 1
+  // (CP1), pen code 0 (W3).
+  static SimIapDevice::Config larkA();
   std::shared_ptr<SimIapDevice> plugIn(const SimIapDevice::Config& config);
   // Waits (running events) until the device has arrived `count` times.
   bool waitForArrivals(int count);
