@@ -6,18 +6,18 @@
 #include "driver/tablet/CalibrationDefaults.h"
 #include "driver/tablet/ScreenMapper.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 void ScreenMapper::calculateCalibrationPointScreenPos(QRect& screenRect) {
   m_calibrationSession.setTargets(screenRect);
-  QMutexLocker locker(&m_lock);
+  std::lock_guard<std::mutex> locker(m_lock);
   m_geometry.calibration.valid = false;
 }
 
 void ScreenMapper::mapUncorrected(double& x, double& y) {
   Geometry g;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_lastInput = QPointF(x, y);
     g = m_geometry;
   }
@@ -42,7 +42,7 @@ void ScreenMapper::setDefalutCalibration() {
 void ScreenMapper::storeCalibration(const CalibrationCalculationPoint& calibration) {
   int angle;
   {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_geometry.calibration = calibration;
     angle = m_geometry.rotation;
   }
