@@ -9,6 +9,24 @@ function(varnex_library name)
   endforeach()
   add_library(${name} STATIC ${sources} ${ARG_RESOURCES})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  varnex_rerun_moc_on_new_files(${name} "${sources}")
+endfunction()
+
+# With Ninja, AUTOMOC does not notice that a glob picked up a new header: the
+# old mocs_compilation.cpp stays and the link fails on a missing vtable. When
+# the list of a target's sources changes, its moc stamp is removed here, so
+# the moc step runs again in the build that follows.
+function(varnex_rerun_moc_on_new_files name sources)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_moc_sources.txt)
+  list(JOIN sources "\n" content)
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE ${list_file} "${content}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp)
+  endif()
 endfunction()
 
 # A test program per test folder: tests/<folder>/*.cpp. Files in
@@ -29,6 +47,7 @@ endfunction()
 
 function(varnex_test_program name sources libs label)
   add_executable(${name} ${sources})
+  varnex_rerun_moc_on_new_files(${name} "${sources}")
   target_link_libraries(${name} PRIVATE varnex_testsupport ${libs})
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   gtest_discover_tests(${name}
