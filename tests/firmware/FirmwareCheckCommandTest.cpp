@@ -68,7 +68,7 @@ TEST(FirmwareCheckCommand, TellsNamesFilesAndArgumentsApart) {
 TEST(FirmwareCheckCommand, TheToolPrintsTheVerdict) {
   const QString good = fwtest::writeFile(kName, fwtest::makeFirmware(fwtest::makePayload(1), 1024));
   QProcess tool;
-  tool.start(testenv::binaryDir() + "/tools/firmwarecheck/firmwarecheck", facts(good));
+  tool.start(testenv::binaryDir() + "/bin/firmwarecheck", facts(good));
   ASSERT_TRUE(tool.waitForFinished(10000));
   EXPECT_EQ(tool.exitCode(), 0);
   EXPECT_EQ(tool.readAllStandardOutput(), "ok\n");

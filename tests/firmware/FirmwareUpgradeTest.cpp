@@ -233,3 +233,36 @@ TEST_F(FirmwareUpgrade, CaseOfThePenTypeDoesNotMatterAndTheStPlatformSkipsTheBoa
   EXPECT_EQ(requestsOf(Iap::getAdditionalMsg(15000)), 0);
   EXPECT_EQ(requestsOf(Iap::getShVersion(15000)), 0);
 }
+
+// The progress loop runs the window's events in the middle of a transfer.
+TEST_F(FirmwareUpgrade, WhatTheWindowDoesDuringATransferCannotBreakIt) {
+  SimIapDevice::Config config = larkA();
+  config.inBootLoader = true;
+  plugIn(config);
+  m_chosenFile = writeFile(kName, makeFirmware(makePayload(3), 3 * 1024));
+  QSignalSpy failed(m_firmware.get(), &QFirmwareUpgrade::firmwareUpgradeFailed);
+
+  // A second click on "upgrade" is ignored while the first one runs.
+  QMetaObject::Connection click = QObject::connect(m_firmware.get(), &QFirmwareUpgrade::upgradeProgress, m_firmware.get(),
+                                          &QFirmwareUpgrade::startFirmwareUpgrade);
+  EXPECT_FALSE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
+  QObject::disconnect(click);
+  EXPECT_TRUE(m_device->flashed());
+  EXPECT_EQ(requestsOf(Iap::kSendFileInfo), 1);
+  EXPECT_EQ(m_dialogs, 1);
+  EXPECT_EQ(failed.count(), 0);
+
+  // The tablet is unplugged halfway: the interface closes under the
+  // transfer, which then fails instead of touching a closed device.
+  ASSERT_TRUE(waitForArrivals(1));
+  platform::HidBackend::current().unregisterVirtual(m_device.get());
+  config.inBootLoader = true;
+  plugIn(config);
+  int reports = 0;
+  QObject::connect(m_firmware.get(), &QFirmwareUpgrade::upgradeProgress, m_firmware.get(), [this, &reports] {
+    if (++reports == 2) m_firmware->closeIapDevicePort();
+  });
+  EXPECT_FALSE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
+  EXPECT_EQ(failed.count(), 1);
+  EXPECT_EQ(requestsOf(Iap::kWriteBlock), 1);
+}
