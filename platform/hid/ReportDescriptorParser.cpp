@@ -168,6 +168,11 @@ ParsedReportDescriptor ReportDescriptorParser::parse(const uint8_t* data, size_t
     info.inputReportLength = lengthInBytes(builder.bits[0], result.numberedReports);
     info.outputReportLength = lengthInBytes(builder.bits[1], result.numberedReports);
     info.featureReportLength = lengthInBytes(builder.bits[2], result.numberedReports);
+    if (result.numberedReports) {
+      for (const auto& entry : builder.bits[0]) {
+        if (entry.second > 0 && entry.first < info.inputReportIds.size()) info.inputReportIds.set(entry.first);
+      }
+    }
     result.collections.push_back(info);
   }
   return result;

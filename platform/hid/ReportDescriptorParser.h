@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -17,6 +18,8 @@ struct HidTopLevelCollection {
   int inputReportLength = 0;
   int outputReportLength = 0;
   int featureReportLength = 0;
+  // The report ids of its input reports (numbered descriptors only).
+  std::bitset<256> inputReportIds;
 };
 
 struct ParsedReportDescriptor {

@@ -149,7 +149,7 @@ class HidLinuxConnectionTest : public ::testing::Test {
   void SetUp() override {
     int fds[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
-    LinuxHidConnection::ReportLengths lengths;
+    LinuxHidConnection::ReportFormat lengths;
     lengths.output = 9;
     lengths.numbered = true;
     connection = std::make_unique<LinuxHidConnection>(fds[0], lengths);
@@ -176,6 +176,28 @@ TEST_F(HidLinuxConnectionTest, ReadNeverWritesPastTheCallersBuffer) {
   EXPECT_EQ(buffer[4], 0x5a);
   EXPECT_EQ(connection->read(buffer, 8), 3) << "the rest of the long report is dropped, not delivered later";
   EXPECT_EQ(buffer[1], 0xff);
+}
+
+// The vendor collection of a node that also carries a mouse and a keyboard
+// reads only its own reports, as each collection is its own device on the
+// systems the report layouts were written for.
+TEST_F(HidLinuxConnectionTest, ReportsOfTheNodesOtherCollectionsAreDropped) {
+  LinuxHidConnection::ReportFormat format;
+  format.numbered = true;
+  format.inputIds.set(3).set(4);
+  int fds[2];
+  ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
+  LinuxHidConnection vendor(fds[0], format);
+  for (const char* report : {"0101020300", "02000004000000000000", "03aa", "0700", "04bb"}) {
+    const QByteArray bytes = QByteArray::fromHex(report);
+    ASSERT_EQ(::send(fds[1], bytes.constData(), size_t(bytes.size()), 0), bytes.size());
+  }
+  uint8_t buffer[64];
+  EXPECT_EQ(vendor.read(buffer, sizeof buffer), 2);
+  EXPECT_EQ(buffer[1], 0xaa);
+  EXPECT_EQ(vendor.read(buffer, sizeof buffer), 2);
+  EXPECT_EQ(buffer[1], 0xbb);
+  ::close(fds[1]);
 }
 
 TEST_F(HidLinuxConnectionTest, CancelBeforeAReadEndsThatReadOnly) {

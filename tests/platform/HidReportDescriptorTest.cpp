@@ -39,6 +39,9 @@ TEST(HidReportDescriptor, CompositeKeepsEachCollectionsLongestReportOfEachKind) 
   expectCollection(parsed.collections[0], 0x01, 0x02, 5, 0, 0);
   expectCollection(parsed.collections[1], 0x01, 0x06, 9, 2, 0);
   expectCollection(parsed.collections[2], 0xFF0C, 0x07, 64, 64, 17);
+  EXPECT_EQ(parsed.collections[0].inputReportIds, std::bitset<256>().set(1));
+  EXPECT_EQ(parsed.collections[1].inputReportIds, std::bitset<256>().set(2));
+  EXPECT_EQ(parsed.collections[2].inputReportIds, std::bitset<256>().set(3).set(4)) << "5 is a feature report";
 }
 
 TEST(HidReportDescriptor, WithoutReportIdsLengthsAreThePayload) {

@@ -42,20 +42,25 @@ std::vector<HidInterfaceInfo> LinuxHidBackend::enumerateReal(uint16_t vendorId, 
 }
 
 std::unique_ptr<HidConnection> LinuxHidBackend::openReal(const HidInterfaceInfo& which, bool exclusive) {
-  // Whether the node numbers its reports decides how reports are framed on
-  // the wire; the descriptor is read again, as the node may have changed
-  // since enumeration.
+  // How reports are framed on the wire and which input reports belong to the
+  // collection come from the descriptor, read again as the node may have
+  // changed since enumeration.
   HidrawNode node;
   const QString name = QFileInfo(which.path).fileName();
   if (!HidrawNode::readIdentity(m_sysfsRoot, name, node) || !HidrawNode::readDetails(m_sysfsRoot, node)) {
     return nullptr;
   }
   if (node.vendorId != which.vendorId || node.productId != which.productId) return nullptr;
-  LinuxHidConnection::ReportLengths lengths;
-  lengths.output = which.outputReportLength;
-  lengths.feature = which.featureReportLength;
-  lengths.numbered = node.descriptor.numberedReports;
-  return LinuxHidConnection::open(which.path, exclusive, lengths);
+  for (const HidTopLevelCollection& collection : node.descriptor.collections) {
+    if (collection.usagePage != which.usagePage || collection.usage != which.usage) continue;
+    LinuxHidConnection::ReportFormat format;
+    format.output = collection.outputReportLength;
+    format.feature = collection.featureReportLength;
+    format.numbered = node.descriptor.numberedReports;
+    format.inputIds = collection.inputReportIds;
+    return LinuxHidConnection::open(which.path, exclusive, format);
+  }
+  return nullptr;
 }
 
 }  // namespace platform

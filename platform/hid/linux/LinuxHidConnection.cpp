@@ -18,7 +18,7 @@
 namespace platform {
 
 std::unique_ptr<LinuxHidConnection> LinuxHidConnection::open(const QString& path, bool exclusive,
-                                                             ReportLengths lengths) {
+                                                             ReportFormat format) {
   // Non-blocking, so a read after a poll that another reader won cannot hang.
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
@@ -30,13 +30,13 @@ std::unique_ptr<LinuxHidConnection> LinuxHidConnection::open(const QString& path
     ::close(fd);
     return nullptr;
   }
-  auto connection = std::make_unique<LinuxHidConnection>(fd, lengths);
+  auto connection = std::make_unique<LinuxHidConnection>(fd, format);
   if (!connection->valid()) return nullptr;
   return connection;
 }
 
-LinuxHidConnection::LinuxHidConnection(int fd, ReportLengths lengths)
-    : m_fd(fd), m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), m_lengths(lengths) {}
+LinuxHidConnection::LinuxHidConnection(int fd, ReportFormat format)
+    : m_fd(fd), m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), m_format(std::move(format)) {}
 
 LinuxHidConnection::~LinuxHidConnection() {
   if (m_wake >= 0) ::close(m_wake);
@@ -69,7 +69,10 @@ int LinuxHidConnection::read(uint8_t* buffer, int length) {
     if (!(fds[0].revents & POLLIN)) continue;
     // The kernel copies at most `length` bytes of a longer report.
     const ssize_t got = ::read(m_fd, buffer, size_t(length));
-    if (got > 0) return int(got);
+    if (got > 0) {
+      if (m_format.numbered && m_format.inputIds.any() && !m_format.inputIds.test(buffer[0])) continue;
+      return int(got);
+    }
     if (got == 0 || errno == ENODEV || errno == EIO) {
       markGone(got == 0 ? "end of file" : strerror(errno));
       return 0;
@@ -88,7 +91,7 @@ void LinuxHidConnection::cancelRead() {
 
 int LinuxHidConnection::sendReport(const uint8_t* data, int length, int limit, bool feature) {
   if (m_gone || !valid() || !data || length <= 0 || length > limit) return 0;
-  const int prefix = m_lengths.numbered ? 0 : 1;
+  const int prefix = m_format.numbered ? 0 : 1;
   const int total = length + prefix;
   uint8_t small[128];
   std::vector<uint8_t> large;
@@ -111,11 +114,11 @@ int LinuxHidConnection::sendReport(const uint8_t* data, int length, int limit, b
 }
 
 int LinuxHidConnection::write(const uint8_t* data, int length) {
-  return sendReport(data, length, m_lengths.output, false);
+  return sendReport(data, length, m_format.output, false);
 }
 
 bool LinuxHidConnection::setFeature(const uint8_t* data, int length) {
-  return sendReport(data, length, m_lengths.feature, true) == length;
+  return sendReport(data, length, m_format.feature, true) == length;
 }
 
 QByteArray LinuxHidConnection::indexedString(int) { return QByteArray(); }

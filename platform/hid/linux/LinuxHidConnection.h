@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <bitset>
 #include <memory>
 
 namespace platform {
@@ -15,19 +16,24 @@ namespace platform {
 // is gone for good: reads return 0 at once and writes fail.
 class LinuxHidConnection : public HidConnection {
  public:
-  struct ReportLengths {
+  struct ReportFormat {
     int output = 0;   // longest output report, incl. the id byte when numbered
     int feature = 0;  // longest feature report, likewise
     bool numbered = false;
+    // The ids of the opened collection's input reports. hidraw hands out the
+    // reports of every collection of the node; with numbered reports the
+    // others' are dropped here, so a reader sees its collection's only. None
+    // set: everything is delivered.
+    std::bitset<256> inputIds;
   };
 
   // Opens `path` read-write; exclusive takes flock(LOCK_EX), shared LOCK_SH,
   // both without waiting, so an exclusive holder keeps every other open of
   // this driver out. Null when the node cannot be opened or is locked.
-  static std::unique_ptr<LinuxHidConnection> open(const QString& path, bool exclusive, ReportLengths lengths);
+  static std::unique_ptr<LinuxHidConnection> open(const QString& path, bool exclusive, ReportFormat format);
 
   // Takes ownership of an already open descriptor (tests hand in socket pairs).
-  LinuxHidConnection(int fd, ReportLengths lengths);
+  LinuxHidConnection(int fd, ReportFormat format);
   ~LinuxHidConnection() override;
 
   LinuxHidConnection(const LinuxHidConnection&) = delete;
@@ -54,7 +60,7 @@ class LinuxHidConnection : public HidConnection {
 
   const int m_fd;
   const int m_wake;
-  const ReportLengths m_lengths;
+  const ReportFormat m_format;
   std::atomic<bool> m_gone{false};
 };
 

@@ -17,7 +17,7 @@ class HidLinuxConnectionThreadedTest : public ::testing::Test {
   void SetUp() override {
     int fds[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
-    connection = std::make_unique<LinuxHidConnection>(fds[0], LinuxHidConnection::ReportLengths{9, 0, true});
+    connection = std::make_unique<LinuxHidConnection>(fds[0], LinuxHidConnection::ReportFormat{9, 0, true, {}});
     device = fds[1];
   }
   void TearDown() override {
