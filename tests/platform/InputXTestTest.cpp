@@ -16,6 +16,9 @@
 #include <X11/keysym.h>
 
 #include <poll.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -141,4 +144,14 @@ TEST_F(XServerTest, EveryVirtualKeyHasAKeycodeOnAPlainUsKeymap) {
   for (const platform::VirtualKeyMapping& entry : platform::virtualKeyMap()) {
     EXPECT_NE(keycode(entry.keysym), 0u) << "virtual key 0x" << std::hex << int(entry.virtualKey);
   }
+}
+
+TEST_F(XServerTest, WithoutUinputTheDefaultInjectorUsesTheXDisplayElseNothing) {
+  if (access("/dev/uinput", W_OK) == 0) GTEST_SKIP() << "this machine has a writable /dev/uinput";
+  const QByteArray saved = qgetenv("DISPLAY");
+  qputenv("DISPLAY", m_server.display());
+  EXPECT_STREQ(platform::createDefaultInputInjector()->kind(), "xtest");
+  qunsetenv("DISPLAY");
+  EXPECT_STREQ(platform::createDefaultInputInjector()->kind(), "none");
+  if (!saved.isEmpty()) qputenv("DISPLAY", saved);
 }
