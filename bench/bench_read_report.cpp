@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <cstring>
 
 namespace {
@@ -96,4 +97,10 @@ BENCHMARK_CAPTURE(readReports, layoutD_pen, 23001, "0041A1FFFF01204E00FF1F0506")
 // null injector), which is where a key report's cost lies.
 BENCHMARK_CAPTURE(readReports, layoutA_key, 15000, "02F0800000000000000000");
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  // The Fjord4Pro family's start sets a timer, which wants an application.
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
