@@ -12,6 +12,7 @@
 #include "driver/tablet/ModelTable.h"
 #include "driver/tablet/ScreenMapper.h"
 #include "driver/tablet/Tablet.h"
+#include "platform/virtualpen/VirtualPen.h"
 
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -54,6 +55,9 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   // A start while the worker runs would re-run the script under its feet.
   stopWorker();
 
+  // The virtual pen is a direct-input device for pen displays and a pointer
+  // device for tablets: make the one this model needs before looking for it.
+  platform::VirtualPen::prepare(MyQmlEnum::isPenDisplay(deviceType));
   if (!openLinks()) return false;
 
   m_devInfo.reset(DevInfoFactor().create(deviceType));

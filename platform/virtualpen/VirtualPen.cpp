@@ -11,16 +11,25 @@
 namespace platform {
 
 namespace {
+enum class Kind { None, Other, UinputTablet, UinputDisplay };
+
 std::mutex s_lock;
 std::shared_ptr<VirtualPenDevice> s_device;
+Kind s_kind = Kind::None;
+
+void installLocked(std::shared_ptr<PenOutput> output, Kind kind) {
+  HidBackend& backend = HidBackend::current();
+  if (s_device) backend.unregisterVirtual(s_device.get());
+  s_device = std::make_shared<VirtualPenDevice>(std::move(output));
+  s_kind = kind;
+  backend.registerVirtual(s_device);
+}
+
 }  // namespace
 
 void VirtualPen::install(std::shared_ptr<PenOutput> output) {
   std::lock_guard<std::mutex> locker(s_lock);
-  HidBackend& backend = HidBackend::current();
-  if (s_device) backend.unregisterVirtual(s_device.get());
-  s_device = std::make_shared<VirtualPenDevice>(std::move(output));
-  backend.registerVirtual(s_device);
+  installLocked(std::move(output), Kind::Other);
 }
 
 bool VirtualPen::installUinput(bool penDisplay, QString* error) {
@@ -29,8 +38,18 @@ bool VirtualPen::installUinput(bool penDisplay, QString* error) {
     uninstall();
     return false;
   }
-  install(std::move(output));
+  std::lock_guard<std::mutex> locker(s_lock);
+  installLocked(std::move(output), penDisplay ? Kind::UinputDisplay : Kind::UinputTablet);
   return true;
+}
+
+bool VirtualPen::prepare(bool penDisplay, QString* error) {
+  {
+    std::lock_guard<std::mutex> locker(s_lock);
+    const Kind wanted = penDisplay ? Kind::UinputDisplay : Kind::UinputTablet;
+    if (s_kind == Kind::Other || s_kind == wanted) return true;
+  }
+  return installUinput(penDisplay, error);
 }
 
 std::shared_ptr<RecordingPenOutput> VirtualPen::installRecorder() {
@@ -44,6 +63,7 @@ void VirtualPen::uninstall() {
   if (!s_device) return;
   HidBackend::current().unregisterVirtual(s_device.get());
   s_device.reset();
+  s_kind = Kind::None;
 }
 
 bool VirtualPen::installed() {

@@ -23,6 +23,12 @@ class VirtualPen {
   // /dev/uinput cannot be used; the reason goes to `error`.
   static bool installUinput(bool penDisplay, QString* error = nullptr);
 
+  // What the driver calls before it opens its links for a tablet: keeps a pen
+  // installed by hand (the simulated one, a test's), keeps a uinput pen of the
+  // right kind, and otherwise (re)makes the uinput pen for this kind of
+  // tablet. True when a virtual pen is installed afterwards.
+  static bool prepare(bool penDisplay, QString* error = nullptr);
+
   // The simulated pen, which records every report.
   static std::shared_ptr<RecordingPenOutput> installRecorder();
 
