@@ -6,9 +6,9 @@
 #include "driver/firmware/FirmwareImage.h"
 #include "driver/firmware/FirmwareTransferImage.h"
 
+#include <benchmark/benchmark.h>
 #include <QByteArray>
 #include <QLoggingCategory>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -16,8 +16,7 @@ namespace FirmwareCheckCommand {
 
 namespace {
 
-const char* const kUsageText =
-    "usage: firmwarecheck FILE --model NAME --caps N --chip N --pen N --hardware X.YY\n";
+const char* const kUsageText = "usage: firmwarecheck FILE --model NAME --caps N --chip N --pen N --hardware X.YY\n";
 
 struct Options {
   QString file;

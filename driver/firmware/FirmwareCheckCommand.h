@@ -10,11 +10,11 @@
 namespace FirmwareCheckCommand {
 
 enum ExitCode {
-  kAccepted = 0,        // prints "ok"
-  kRefused = 1,         // prints the message of the failing check
-  kUnreadable = 2,      // prints why the file cannot be read
-  kNotFirmwareName = 3, // prints "not a firmware file name"
-  kUsage = 64,          // prints what is wrong with the arguments
+  kAccepted = 0,         // prints "ok"
+  kRefused = 1,          // prints the message of the failing check
+  kUnreadable = 2,       // prints why the file cannot be read
+  kNotFirmwareName = 3,  // prints "not a firmware file name"
+  kUsage = 64,           // prints what is wrong with the arguments
 };
 
 // `arguments` without the program name. What the tool prints goes to `out`.

@@ -14,9 +14,7 @@ uint8_t byteSum(const uint8_t* data, size_t length) {
   return uint8_t(sum);
 }
 
-uint16_t le16(const QByteArray& bytes, int at) {
-  return uint16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
-}
+uint16_t le16(const QByteArray& bytes, int at) { return uint16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8); }
 
 uint32_t le32(const QByteArray& bytes, int at) {
   return uint32_t(le16(bytes, at)) | uint32_t(le16(bytes, at + 2)) << 16;

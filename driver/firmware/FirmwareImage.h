@@ -10,10 +10,10 @@
 struct FirmwareFileHeader {
   static constexpr int kSize = 26;
 
-  uint8_t sum55 = 0;          // byte sum of the payload XOR 0x55
-  uint8_t sumAA = 0;          // byte sum of the payload XOR 0xAA
-  uint16_t payloadCrc = 0;    // CRC-16/X-25 of the payload
-  uint16_t blockTag = 0;      // copied into every block sent to the boot loader
+  uint8_t sum55 = 0;        // byte sum of the payload XOR 0x55
+  uint8_t sumAA = 0;        // byte sum of the payload XOR 0xAA
+  uint16_t payloadCrc = 0;  // CRC-16/X-25 of the payload
+  uint16_t blockTag = 0;    // copied into every block sent to the boot loader
   uint32_t firmwareLength = 0;
   uint32_t firmwareInfo = 0;  // handed to the boot loader with the length
 

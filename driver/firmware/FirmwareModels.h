@@ -28,7 +28,7 @@ uint16_t versionQueryWord(int devType);
 
 // Chip code <-> firmware type ("CP1" .. "CP8"). The codes are not in order:
 // "CP6" is chip 8, "CP7" chip 6 and "CP8" chip 7.
-QString firmwareTypeForChip(int chipCode);     // "" outside 1..8
+QString firmwareTypeForChip(int chipCode);                     // "" outside 1..8
 uint8_t chipCodeForFirmwareType(const QString& firmwareType);  // 255 for any other text
 
 }  // namespace FirmwareModels

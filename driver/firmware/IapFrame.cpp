@@ -72,8 +72,8 @@ Answer parseAnswer(const uint8_t* report, int received) {
   if (frameLength < kFrameOverhead + 2) return answer;
   const uint8_t* frameBytes = report + 1;
   answer.status = get16(frameBytes + kHeaderSize);
-  answer.data = QByteArray(reinterpret_cast<const char*>(frameBytes) + kHeaderSize + 2,
-                           frameLength - kFrameOverhead - 2);
+  answer.data =
+      QByteArray(reinterpret_cast<const char*>(frameBytes) + kHeaderSize + 2, frameLength - kFrameOverhead - 2);
   return answer;
 }
 

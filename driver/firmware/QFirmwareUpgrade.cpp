@@ -74,8 +74,8 @@ bool QFirmwareUpgrade::OpenIapDevicePort(int devType) {
   if (!m_iapDevice) {
     const ModelEntry* model = ModelTable::byDevType(devType);
     if (model) {
-      m_iapDevice = std::make_unique<HidDevice>(model->vendorId, model->productId, kIapUsagePage, kIapUsage,
-                                                false, false);
+      m_iapDevice =
+          std::make_unique<HidDevice>(model->vendorId, model->productId, kIapUsagePage, kIapUsage, false, false);
     }
     if (!m_iapDevice || !m_iapDevice->opened()) {
       // Nothing kept: the next call searches again.
@@ -278,7 +278,8 @@ void QFirmwareUpgrade::firmwareDownload(QString devName) {
   PromptService::Prompt prompt;
   prompt.icon = PromptService::Icon::Warning;
   prompt.title = tr("下载提示");
-  prompt.text = tr("请在%1产品固件列表中下载固件类型为%2，\n笔类型为%3的版本文件.\n").arg(devName, m_firmwareType, m_penType);
+  prompt.text =
+      tr("请在%1产品固件列表中下载固件类型为%2，\n笔类型为%3的版本文件.\n").arg(devName, m_firmwareType, m_penType);
   prompt.buttons = PromptService::Prompt::Buttons::OkCancel;
   const bool open = PromptService::ask(prompt) == PromptService::Answer::Ok;
   const QString url = downloadUrl();

@@ -87,9 +87,9 @@ class QFirmwareUpgrade : public QObject {
 
   // The waits of an upgrade. Tests shorten them.
   struct Timing {
-    int answerTimeoutMs = 5000;   // an answer later than this counts as a failed read
-    int progressLoopMs = 50;      // local event loop after each progress report
-    int lastBlockDelayMs = 500;   // pause before the last block is written
+    int answerTimeoutMs = 5000;  // an answer later than this counts as a failed read
+    int progressLoopMs = 50;     // local event loop after each progress report
+    int lastBlockDelayMs = 500;  // pause before the last block is written
   };
   static void setTiming(const Timing& timing);
   static Timing timing();

@@ -16,8 +16,7 @@ const char* const kNotStPlatform =
     QT_TRANSLATE_NOOP("QFirmwareUpgrade", "固件不是ST平台，请下载正确的固件版本进行升级");
 const char* const kNoBoardInfo =
     QT_TRANSLATE_NOOP("QFirmwareUpgrade", "获取板子参数信息失败，请重启驱动程序，在次尝试");
-const char* const kChipMismatch =
-    QT_TRANSLATE_NOOP("QFirmwareUpgrade", "芯片类型不匹配，请下载正确的固件版本进行升级");
+const char* const kChipMismatch = QT_TRANSLATE_NOOP("QFirmwareUpgrade", "芯片类型不匹配，请下载正确的固件版本进行升级");
 const char* const kPcbMismatch =
     QT_TRANSLATE_NOOP("QFirmwareUpgrade", "固件版本中的PCB版本不匹配，请下载正确的固件版本进行升级");
 const char* const kPenMismatch =
@@ -34,9 +33,7 @@ QFirmwareUpgrade::Acceptance refused(const char* message) {
   return {QFirmwareUpgrade::Acceptance::Outcome::Refused, message};
 }
 
-QString twoDigitVersion(uint16_t major, uint16_t minor) {
-  return QString::asprintf("%d.%02d", int(major), int(minor));
-}
+QString twoDigitVersion(uint16_t major, uint16_t minor) { return QString::asprintf("%d.%02d", int(major), int(minor)); }
 
 }  // namespace
 

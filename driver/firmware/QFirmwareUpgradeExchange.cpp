@@ -96,7 +96,7 @@ Iap::Answer QFirmwareUpgrade::request(const Iap::Command& command, const QByteAr
   std::memset(answer, 0, sizeof answer);
   uint16_t answerLength = 0;
   if (report.size() > 0xFFFF) return Iap::Answer();
-  Driver_Comm_SendReceive_Callback(this, kModeIap, reinterpret_cast<uint8_t*>(report.data()),
-                                   uint16_t(report.size()), answer, &answerLength);
+  Driver_Comm_SendReceive_Callback(this, kModeIap, reinterpret_cast<uint8_t*>(report.data()), uint16_t(report.size()),
+                                   answer, &answerLength);
   return Iap::parseAnswer(answer, answerLength);
 }

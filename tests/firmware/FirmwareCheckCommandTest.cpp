@@ -3,8 +3,8 @@
 #include "driver/firmware/FirmwareCheckCommand.h"
 #include "tests/support/TestEnvironment.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
+#include <QProcess>
 
 namespace {
 

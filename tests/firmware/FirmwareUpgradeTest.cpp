@@ -177,7 +177,8 @@ TEST_P(FirmwareRefusal, EndsWithItsMessageBeforeTheJump) {
   if (refusal.fileDefect == 1) file[8] = char(file[8] ^ 1);
   ASSERT_TRUE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
   if (refusal.fault != Fault::None) {
-    m_device->setFault(refusal.fault, refusal.faultOnly ? std::optional<Iap::Command>(*refusal.faultOnly) : std::nullopt);
+    m_device->setFault(refusal.fault,
+                       refusal.faultOnly ? std::optional<Iap::Command>(*refusal.faultOnly) : std::nullopt);
   }
   m_chosenFile = writeFile(refusal.fileName, file);
 
@@ -199,12 +200,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "产品型号不匹配，请下载正确的固件版本进行升级"},
         Refusal{"st platform", "PV01-CP2-W3-HV[1.00^1.99]-V1.05.bin", 0, 1, 5, 0, Fault::None,
                 "固件不是ST平台，请下载正确的固件版本进行升级"},
-        Refusal{"board info", kName, 7, 1, 5, 0, Fault::ErrorStatus,
-                "获取板子参数信息失败，请重启驱动程序，在次尝试"},
+        Refusal{"board info", kName, 7, 1, 5, 0, Fault::ErrorStatus, "获取板子参数信息失败，请重启驱动程序，在次尝试"},
         Refusal{"chip, exact case", "PV01-cp1-W3-HV[1.00^1.99]-V1.05.bin", 7, 1, 5, 0, Fault::None,
                 "芯片类型不匹配，请下载正确的固件版本进行升级"},
-        Refusal{"pcb", kName, 7, 2, 0, 0, Fault::None,
-                "固件版本中的PCB版本不匹配，请下载正确的固件版本进行升级"},
+        Refusal{"pcb", kName, 7, 2, 0, 0, Fault::None, "固件版本中的PCB版本不匹配，请下载正确的固件版本进行升级"},
         Refusal{"pcb without range", "PV01-CP1-W3-HV[1.00]-V1.05.bin", 7, 1, 0, 0, Fault::None,
                 "固件版本中的PCB版本不匹配，请下载正确的固件版本进行升级"},
         Refusal{"pen", "PV01-CP1-W4-HV[1.00^1.99]-V1.05.bin", 7, 1, 5, 0, Fault::None,
@@ -243,8 +242,8 @@ TEST_F(FirmwareUpgrade, WhatTheWindowDoesDuringATransferCannotBreakIt) {
   QSignalSpy failed(m_firmware.get(), &QFirmwareUpgrade::firmwareUpgradeFailed);
 
   // A second click on "upgrade" is ignored while the first one runs.
-  QMetaObject::Connection click = QObject::connect(m_firmware.get(), &QFirmwareUpgrade::upgradeProgress, m_firmware.get(),
-                                          &QFirmwareUpgrade::startFirmwareUpgrade);
+  QMetaObject::Connection click = QObject::connect(m_firmware.get(), &QFirmwareUpgrade::upgradeProgress,
+                                                   m_firmware.get(), &QFirmwareUpgrade::startFirmwareUpgrade);
   EXPECT_FALSE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
   QObject::disconnect(click);
   EXPECT_TRUE(m_device->flashed());

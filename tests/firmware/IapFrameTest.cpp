@@ -11,7 +11,8 @@ TEST(IapFrame, ARequestWithoutPayloadIsSixteenBytes) {
   Iap::setNextSequence(0x1234);
   const QByteArray report = Iap::buildRequest(Iap::kQueryRunRegion);
   ASSERT_EQ(report.size(), 16);
-  EXPECT_EQ(report.left(14).toHex(), QByteArray("fd89ffff1234000600000301010" "1"));
+  EXPECT_EQ(report.left(14).toHex(), QByteArray("fd89ffff1234000600000301010"
+                                                "1"));
   const uint16_t crc = crc16X25(bytes(report) + 1, 13);
   EXPECT_EQ(uint8_t(report[14]), crc >> 8);
   EXPECT_EQ(uint8_t(report[15]), crc & 0xFF);
