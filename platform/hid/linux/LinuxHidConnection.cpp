@@ -22,7 +22,12 @@ std::unique_ptr<LinuxHidConnection> LinuxHidConnection::open(const QString& path
   // Non-blocking, so a read after a poll that another reader won cannot hang.
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    qCDebug(lcHid) << "cannot open" << path << strerror(errno);
+    // Without access the tablet looks absent; say why where the user can find it.
+    if (errno == EACCES || errno == EPERM) {
+      qCWarning(lcHid) << "no permission to open" << path << "- is the udev rule installed (see README)?";
+    } else {
+      qCDebug(lcHid) << "cannot open" << path << strerror(errno);
+    }
     return nullptr;
   }
   if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {

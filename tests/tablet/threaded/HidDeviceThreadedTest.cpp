@@ -58,11 +58,4 @@ TEST_F(HidDeviceThreadedTest, WriteWhileAReadIsPending) {
   EXPECT_EQ(read.get(), 2);
 }
 
-TEST_F(HidDeviceThreadedTest, UnplugWhileAReadIsPendingEndsIt) {
-  auto read = blockedRead();
-  tablet->unplug();
-  EXPECT_EQ(read.get(), 0);
-  EXPECT_TRUE(device->gone());
-}
-
 }  // namespace
