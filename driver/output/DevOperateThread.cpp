@@ -82,9 +82,14 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   m_firstRead = true;
 
   // The tablet survives a second start; UniqueConnection keeps one of each.
+  // The relays are direct: this object's own signal is then emitted on the
+  // worker and queued only to receivers that exist, instead of every report
+  // posting an event to this object first.
   connect(m_tablet, &Tablet::functionHint, m_hintWidget, &HintWidget::showHint, Qt::UniqueConnection);
-  connect(m_tablet, &Tablet::showTabletDriver, this, &DevOperateThread::showTabletDriver, Qt::UniqueConnection);
-  connect(m_tablet, &Tablet::swiveCenterKey, this, &DevOperateThread::swiveCenterKey, Qt::UniqueConnection);
+  connect(m_tablet, &Tablet::showTabletDriver, this, &DevOperateThread::showTabletDriver,
+          Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
+  connect(m_tablet, &Tablet::swiveCenterKey, this, &DevOperateThread::swiveCenterKey,
+          Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
 
   m_screenMapper = m_commandHandler->screenMapper();
   if (!m_screenMapper) {
@@ -100,7 +105,8 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   if (m_digitizer && m_digitizer->screenMapper() != m_screenMapper) m_digitizer.reset();
   if (!m_digitizer) {
     m_digitizer = std::make_unique<VMultiDigitizer>(m_digitizerLink.get(), m_screenMapper, deviceType);
-    connect(m_digitizer.get(), &VMultiDigitizer::s_pressureValue, this, &DevOperateThread::s_pressureValue);
+    connect(m_digitizer.get(), &VMultiDigitizer::s_pressureValue, this, &DevOperateThread::s_pressureValue,
+            Qt::DirectConnection);
   }
 
   m_commandHandler->outputMode = CommandHandler::Digitizer;
