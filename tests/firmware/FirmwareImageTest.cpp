@@ -75,12 +75,6 @@ TEST(FirmwareImage, OnlyTheBytesTheTransferReadsCount) {
   EXPECT_FALSE(FirmwareImage::checkBytes(makeFirmware(payload, (readable + 1) * 1024)));
 }
 
-TEST(FirmwareImage, BlockCountRoundsUp) {
-  EXPECT_EQ(FirmwareImage::blockCount(0), 0u);
-  EXPECT_EQ(FirmwareImage::blockCount(1), 1u);
-  EXPECT_EQ(FirmwareImage::blockCount(1024), 1u);
-  EXPECT_EQ(FirmwareImage::blockCount(1025), 2u);
-}
 
 TEST(FirmwareTransferImage, CutsRecordsWithTheirHeadAndFillsAPartialRecord) {
   const QByteArray payload = makePayload(2).left(1025 + 10);

@@ -57,14 +57,3 @@ TEST(IapFrame, DamagedOrTruncatedAnswersCountAsStatus8) {
   const QByteArray noStatus = Iap::buildRequest(Iap::kQueryRunRegion);
   EXPECT_EQ(Iap::parseAnswer(bytes(noStatus), noStatus.size()).status, 8u);
 }
-
-TEST(IapFrame, TheDeviceSideReadsARequestBack) {
-  Iap::setNextSequence(42);
-  QByteArray report = Iap::buildRequest(Iap::kSendFileInfo, QByteArray::fromHex("0000040000000001"));
-  report.append(QByteArray(100, '\0'));
-  const auto request = Iap::parseRequest(bytes(report), report.size());
-  ASSERT_TRUE(request);
-  EXPECT_EQ(request->sequence, 42);
-  EXPECT_TRUE(request->command == Iap::kSendFileInfo);
-  EXPECT_EQ(request->payload.toHex(), QByteArray("0000040000000001"));
-}
