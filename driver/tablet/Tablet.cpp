@@ -7,6 +7,7 @@
 #include "driver/keys/ShortcutInjector.h"
 #include "driver/tablet/ExpressKeyMap.h"
 #include "driver/tablet/TabletLog.h"
+#include "platform/input/InputInjector.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -50,6 +51,9 @@ Tablet::Tablet(uint16_t vendorId, uint16_t productId, uint16_t usagePage, uint16
     : QObject(parent), m_hid(std::make_shared<HidDevice>(vendorId, productId, usagePage, usage, exclusive, true)) {
   if (!m_hid->opened()) m_hid.reset();
   KeyNameTable::fill();
+  // A new virtual keyboard needs a moment before the desktop reads it, so it
+  // is made now rather than at the first key press, whose shortcut it would lose.
+  platform::InputInjector::current();
 }
 
 Tablet::~Tablet() = default;
