@@ -5,6 +5,8 @@
 
 #include "driver/core/MyQmlEnum.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <vector>
 
 using namespace MyQmlEnum;
@@ -157,4 +159,33 @@ TEST_F(KeyRig, CustomShortcutNeedsExactlyNameAndShortcut) {
   }
   EXPECT_TRUE(input->texts().isEmpty());
   EXPECT_TRUE(hintTexts().isEmpty());
+}
+
+namespace {
+// Marks every text it is asked for in the context "Tablet".
+class MarkingTranslator : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    return QByteArray(context) == "Tablet" ? QStringLiteral("<%1>").arg(QString::fromUtf8(source)) : QString();
+  }
+  bool isEmpty() const override { return false; }
+};
+}  // namespace
+
+TEST_F(KeyRig, FixedHintsAreTranslatedAtRunTimeUserTextsAreNot) {
+  MarkingTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  config()->setShortcutkeyEnum(K1, EProgram);
+  config()->setDisplayText(K1, "/usr/bin/gimp");
+  config()->setShortcutkeyEnum(K2, ECusShortcutkey);
+  config()->setDisplayText(K2, "Mine#[A]");
+  config()->setShortcutkeyEnum(R1, ESwivelBrush);
+  for (int entry = R2; entry <= R6; ++entry) config()->setShortcutkeyEnum(entry, ENoEffect);
+  config()->setCurrentSwivelKey(R1);
+  tablet->runKeyFunction(K1, true);
+  tablet->runKeyFunction(K2, true);
+  tablet->runKeyFunction(RCenterKey, false);
+  tablet->runKeyFunction(RTurnRight, true);
+  QCoreApplication::removeTranslator(&translator);
+  EXPECT_EQ(hintTexts(), QStringList({"<打开:%1>", "Mine", "R1:<笔刷大小>", "<笔刷放大>"}).replaceInStrings("%1", "gimp"));
 }
