@@ -11,8 +11,7 @@ struct PressureCurve {
   QPointF bottomPoint{0.0, 0.0};
 
   float evaluate(float pressure) const {
-    return evaluate(pressure, bottomPoint.x(), bottomPoint.y(), midPoint.x(), midPoint.y(), topPoint.x(),
-                    topPoint.y());
+    return evaluate(pressure, bottomPoint.x(), bottomPoint.y(), midPoint.x(), midPoint.y(), topPoint.x(), topPoint.y());
   }
 
   // Finds t with Bx(t) = p and returns By(t), in single precision. Points with

@@ -18,17 +18,10 @@ struct LinkIdentity {
 bool identityOf(int linkType, LinkIdentity& id) {
   switch (linkType) {
     case 0:
-    case 1:
-      id = {0x00FF, 0xBACC, 0xFF00, 0x0001};
-      return true;
-    case 2:
-      id = {0x6666, 0x2908, 0xFF00, 0x0001};
-      return true;
-    case 3:
-      id = {0x6666, 0x2908, 0xFF00, 0x0002};
-      return true;
-    default:
-      return false;
+    case 1: id = {0x00FF, 0xBACC, 0xFF00, 0x0001}; return true;
+    case 2: id = {0x6666, 0x2908, 0xFF00, 0x0001}; return true;
+    case 3: id = {0x6666, 0x2908, 0xFF00, 0x0002}; return true;
+    default: return false;
   }
 }
 

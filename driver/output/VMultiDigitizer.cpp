@@ -6,9 +6,9 @@
 #include "driver/tablet/ScreenMapper.h"
 
 #include <QLoggingCategory>
-#include <mutex>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 Q_LOGGING_CATEGORY(lcOutput, "varnex.output")
 
@@ -54,8 +54,7 @@ uint8_t toTilt(double raw) {
 
 }  // namespace
 
-VMultiDigitizer::VMultiDigitizer(VMulti* link, std::shared_ptr<ScreenMapper> mapper, int deviceType,
-                                 QObject* parent)
+VMultiDigitizer::VMultiDigitizer(VMulti* link, std::shared_ptr<ScreenMapper> mapper, int deviceType, QObject* parent)
     : QObject(parent),
       m_link(link),
       m_mapper(std::move(mapper)),
@@ -71,18 +70,13 @@ uint8_t VMultiDigitizer::statusForCode(int code) {
   switch (code) {
     case 2:
     case 4:
-    case 6:
-      return 0x20;  // in range
+    case 6: return 0x20;  // in range
     case 3:
     case 5:
-    case 7:
-      return 0x21;  // in range, tip down
-    case 8:
-      return 0x28;  // in range, inverted
-    case 9:
-      return 0x2C;  // eraser down
-    default:
-      return 0x00;
+    case 7: return 0x21;  // in range, tip down
+    case 8: return 0x28;  // in range, inverted
+    case 9: return 0x2C;  // eraser down
+    default: return 0x00;
   }
 }
 

@@ -4,12 +4,12 @@
 #include "driver/output/RelativeMotion.h"
 #include "driver/tablet/PenState.h"
 
-#include <mutex>
 #include <QObject>
 #include <QPointF>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 class ScreenMapper;
 class VMulti;

@@ -22,10 +22,14 @@ void applyCalibrationEdgeCorrection(double& nx, double& ny, double mx, double my
 
   if (u < kLowEdge) {
     const double k = std::max(0.0, (kLowEdge - u) * gx);
-    if (angle == 0) nx -= k;
-    else if (angle == 180) nx += k;
-    else if (angle == 90) ny -= k;
-    else if (angle == 270) ny += k;
+    if (angle == 0)
+      nx -= k;
+    else if (angle == 180)
+      nx += k;
+    else if (angle == 90)
+      ny -= k;
+    else if (angle == 270)
+      ny += k;
   } else if (u > kHighEdge) {
     const double k = std::max(0.0, (u - kHighEdge) * gx);
     if (angle == 0) {
@@ -42,10 +46,14 @@ void applyCalibrationEdgeCorrection(double& nx, double& ny, double mx, double my
 
   if (v < kLowEdge) {
     const double k = std::max(0.0, (kLowEdge - v) * gy);
-    if (angle == 0) ny -= k;
-    else if (angle == 180) ny += k;
-    else if (angle == 90) nx += k;
-    else if (angle == 270) nx -= k;
+    if (angle == 0)
+      ny -= k;
+    else if (angle == 180)
+      ny += k;
+    else if (angle == 90)
+      nx += k;
+    else if (angle == 270)
+      nx -= k;
   } else if (v > kHighEdge) {
     const double k = std::max(0.0, (v - kHighEdge) * gy);
     if (angle == 0) {

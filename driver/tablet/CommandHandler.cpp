@@ -171,7 +171,9 @@ bool CommandHandler::desktopSize(CommandLine* line) {
 
 bool CommandHandler::setOutputMode(CommandLine* line) {
   const std::string mode = line->GetStringLower(0, std::string()).substr(0, 3);
-  if (mode == "abs") outputMode = Absolute;
-  else if (mode == "dig" || mode == "pen") outputMode = Digitizer;
+  if (mode == "abs")
+    outputMode = Absolute;
+  else if (mode == "dig" || mode == "pen")
+    outputMode = Digitizer;
   return true;
 }

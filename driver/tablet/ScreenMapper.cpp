@@ -5,10 +5,9 @@
 #include "driver/tablet/MappingSettings.h"
 
 #include <QGuiApplication>
-#include <mutex>
 #include <QScreen>
 #include <cstdlib>
-
+#include <mutex>
 
 namespace {
 
@@ -64,8 +63,7 @@ void ScreenMapper::mapWith(const Geometry& g, double& x, double& y) {
       rx = inY * W / H;
       ry = (W - inX) * H / W;
       break;
-    default:
-      break;
+    default: break;
   }
 
   const QRectF& area = g.tabletArea;
@@ -103,10 +101,14 @@ void ScreenMapper::mapWith(const Geometry& g, double& x, double& y) {
   // number at all; that lands on the lower bound as well.
   const double lx = (screen.x() - g.desktop.x()) / g.desktop.width();
   const double ly = (screen.y() - g.desktop.y()) / g.desktop.height();
-  if (!(nx >= lx)) nx = lx;
-  else if (nx > 1) nx = 1;
-  if (!(ny >= ly)) ny = ly;
-  else if (ny > 1) ny = 1;
+  if (!(nx >= lx))
+    nx = lx;
+  else if (nx > 1)
+    nx = 1;
+  if (!(ny >= ly))
+    ny = ly;
+  else if (ny > 1)
+    ny = 1;
   x = nx;
   y = ny;
 }

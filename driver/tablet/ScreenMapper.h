@@ -3,10 +3,10 @@
 #include "driver/core/CalibrationCalculationPoint.h"
 #include "driver/tablet/CalibrationSession.h"
 
-#include <mutex>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <mutex>
 
 // Turns a pen position in tablet millimetres into a position normalised to
 // 0..1 over the desktop: rotation, the user's tablet area, the user's screen

@@ -6,7 +6,6 @@
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
 #include <mutex>
-#include <mutex>
 
 namespace platform {
 

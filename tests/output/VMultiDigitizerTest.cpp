@@ -82,7 +82,8 @@ TEST_F(DigitizerTest, BuildsTheTwelveBytesOfAHoverReport) {
   ASSERT_TRUE(out->sendPen(pen(0xA0, 2, 50, 50, 0.5, 200, 10)));
   ASSERT_EQ(sent().size(), 1u);
   // Middle of the desktop, pressure 0.5 · 2047 rounded up, tilt 200 as -56.
-  EXPECT_EQ(sent()[0], hex("400a05200040004000" "04c80a"));
+  EXPECT_EQ(sent()[0], hex("400a05200040004000"
+                           "04c80a"));
 }
 
 TEST_F(DigitizerTest, StatusFollowsThePenStateCode) {

@@ -15,7 +15,8 @@ namespace {
 
 std::vector<double> numbers(const char* text) {
   std::vector<double> values;
-  for (const QString& part : QString::fromLatin1(text).split(' ', Qt::SkipEmptyParts)) values.push_back(part.toDouble());
+  for (const QString& part : QString::fromLatin1(text).split(' ', Qt::SkipEmptyParts))
+    values.push_back(part.toDouble());
   return values;
 }
 

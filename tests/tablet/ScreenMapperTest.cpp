@@ -51,7 +51,7 @@ TEST_F(ScreenMapperTest, CornersOfOneFullHdMonitor) {
 
 TEST_F(ScreenMapperTest, UserRectanglesPickPartsOfTabletAndScreen) {
   ConfigFile* settings = ConfigFile::instance();
-  settings->setRectSize(DynamicRectTablet, QRect(0, 0, 130, 80));      // top-left quarter of the tablet
+  settings->setRectSize(DynamicRectTablet, QRect(0, 0, 130, 80));     // top-left quarter of the tablet
   settings->setRectSize(DynamicRectScreen, QRect(150, 84, 150, 84));  // bottom-right quarter of the screen
   m_mapper.setMapperArea(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080));
   EXPECT_EQ(m_mapper.tabletArea(), QRectF(0, 0, 130, 80));

@@ -19,8 +19,8 @@ class PenEvdevTranslator {
   static constexpr int kMaxCoordinate = 32767;
   static constexpr int kCoordinateResolution = 100;  // units per millimetre
   static constexpr int kMaxPressure = 2047;
-  static constexpr int kMaxTilt = 90;                // degrees
-  static constexpr int kTiltResolution = 57;         // units per radian: one per degree
+  static constexpr int kMaxTilt = 90;         // degrees
+  static constexpr int kTiltResolution = 57;  // units per radian: one per degree
 
   explicit PenEvdevTranslator(EvdevSink& sink) : m_sink(sink) {}
 
