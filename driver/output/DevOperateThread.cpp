@@ -120,7 +120,10 @@ void DevOperateThread::run() {
   Tablet* const tablet = m_tablet;
   VMultiDigitizer* const digitizer = m_digitizer.get();
   while (!isInterruptionRequested()) {
-    const int result = tablet->readReport(m_firstRead.exchange(false));
+    // A read that brought nothing (a cancel left from a stop) does not count:
+    // the first report after a start is dropped whatever came before it.
+    const int result = tablet->readReport(m_firstRead.load());
+    if (result != Tablet::NothingRead) m_firstRead = false;
     if (result == Tablet::PenReport) {
       const RawReport& report = tablet->report();
       const PenState& pen = tablet->penState();
@@ -167,7 +170,7 @@ void DevOperateThread::endReadingDev() {
 
 void DevOperateThread::setWinLnk(bool isWinLnk) {
   if (!m_controlLink) return;
-  if (m_controlLink->isOpen()) m_controlLink->writeModeReport(isWinLnk);
+  m_controlLink->writeModeReport(isWinLnk);
   if (m_digitizer) m_digitizer->setWinLnk(isWinLnk);
 }
 

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <thread>
 
 namespace {
 
@@ -173,6 +175,47 @@ TEST(DevOperateThread, SecondStartKeepsTheAreasReachingThePen) {
   // The script made a new mapper; the digitizer must map with that one, or
   // the window's later changes of the areas would never reach the pen.
   EXPECT_EQ(thread.digitizer()->screenMapper().get(), thread.screenMapper());
+  thread.endReadingDev();
+}
+
+// A virtual pen that holds the worker inside its first pen report until
+// released, so that a stop finds the worker busy rather than in a read.
+class HoldingPen : public platform::PenOutput {
+ public:
+  bool penReport(const uint8_t*, int) override {
+    ++reports;
+    if (reports == 1) {
+      entered.release();
+      release.acquire();
+    }
+    return true;
+  }
+  bool modeReport(const uint8_t*, int) override { return true; }
+  std::atomic<int> reports{0};
+  QSemaphore entered;
+  QSemaphore release;
+};
+
+TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) {
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  auto pen = std::make_shared<HoldingPen>();
+  platform::VirtualPen::install(pen);
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  rig.tablet->pushInput(rig.hover(100, 100));
+  rig.tablet->pushInput(rig.hover(200, 100));
+  ASSERT_TRUE(pen->entered.tryAcquire(1, 5000));
+  // The stop's cancel reaches no read; it waits for the next one.
+  std::thread releaser([&] {
+    QThread::msleep(50);
+    pen->release.release();
+  });
+  ASSERT_TRUE(rig.start(thread));
+  releaser.join();
+  rig.tablet->pushInput(rig.hover(300, 100));
+  rig.tablet->pushInput(rig.hover(400, 100));
+  ASSERT_TRUE(rig.settle());
+  EXPECT_EQ(pen->reports, 2);
   thread.endReadingDev();
 }
 
