@@ -1,26 +1,14 @@
 #include "driver/keys/KeySettings.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include "platform/ProcessWide.h"
 
 namespace {
-std::unique_ptr<KeySettings>& slot() {
-  static std::unique_ptr<KeySettings> settings;
+platform::ProcessWide<KeySettings>& slot() {
+  static platform::ProcessWide<KeySettings> settings(&createStoredKeySettings);
   return settings;
-}
-QMutex& slotLock() {
-  static QMutex lock;
-  return lock;
 }
 }  // namespace
 
-KeySettings& KeySettings::current() {
-  QMutexLocker locker(&slotLock());
-  if (!slot()) slot() = createStoredKeySettings();
-  return *slot();
-}
+KeySettings& KeySettings::current() { return slot().get(); }
 
-void KeySettings::install(std::unique_ptr<KeySettings> settings) {
-  QMutexLocker locker(&slotLock());
-  slot() = std::move(settings);
-}
+void KeySettings::install(std::unique_ptr<KeySettings> settings) { slot().install(std::move(settings)); }

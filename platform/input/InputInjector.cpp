@@ -1,30 +1,18 @@
 #include "platform/input/InputInjector.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include "platform/ProcessWide.h"
 
 namespace platform {
 
 namespace {
-std::unique_ptr<InputInjector>& slot() {
-  static std::unique_ptr<InputInjector> injector;
+ProcessWide<InputInjector>& slot() {
+  static ProcessWide<InputInjector> injector(&createDefaultInputInjector);
   return injector;
-}
-QMutex& slotLock() {
-  static QMutex lock;
-  return lock;
 }
 }  // namespace
 
-InputInjector& InputInjector::current() {
-  QMutexLocker locker(&slotLock());
-  if (!slot()) slot() = createDefaultInputInjector();
-  return *slot();
-}
+InputInjector& InputInjector::current() { return slot().get(); }
 
-void InputInjector::install(std::unique_ptr<InputInjector> injector) {
-  QMutexLocker locker(&slotLock());
-  slot() = std::move(injector);
-}
+void InputInjector::install(std::unique_ptr<InputInjector> injector) { slot().install(std::move(injector)); }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
 #include "platform/process/ProgramStarter.h"
 
+#include "platform/ProcessWide.h"
+
 #include <QLoggingCategory>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QProcess>
 
 Q_LOGGING_CATEGORY(lcProgramStarter, "varnex.process")
@@ -10,26 +10,17 @@ Q_LOGGING_CATEGORY(lcProgramStarter, "varnex.process")
 namespace platform {
 
 namespace {
-std::unique_ptr<ProgramStarter>& slot() {
-  static std::unique_ptr<ProgramStarter> starter;
+std::unique_ptr<ProgramStarter> makeSystemStarter() { return std::make_unique<SystemProgramStarter>(); }
+
+ProcessWide<ProgramStarter>& slot() {
+  static ProcessWide<ProgramStarter> starter(&makeSystemStarter);
   return starter;
-}
-QMutex& slotLock() {
-  static QMutex lock;
-  return lock;
 }
 }  // namespace
 
-ProgramStarter& ProgramStarter::current() {
-  QMutexLocker locker(&slotLock());
-  if (!slot()) slot() = std::make_unique<SystemProgramStarter>();
-  return *slot();
-}
+ProgramStarter& ProgramStarter::current() { return slot().get(); }
 
-void ProgramStarter::install(std::unique_ptr<ProgramStarter> starter) {
-  QMutexLocker locker(&slotLock());
-  slot() = std::move(starter);
-}
+void ProgramStarter::install(std::unique_ptr<ProgramStarter> starter) { slot().install(std::move(starter)); }
 
 bool SystemProgramStarter::startDetached(const QString& path) {
   if (path.isEmpty()) return false;

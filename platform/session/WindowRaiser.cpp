@@ -1,30 +1,18 @@
 #include "platform/session/WindowRaiser.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include "platform/ProcessWide.h"
 
 namespace platform {
 
 namespace {
-std::unique_ptr<WindowRaiser>& slot() {
-  static std::unique_ptr<WindowRaiser> raiser;
+ProcessWide<WindowRaiser>& slot() {
+  static ProcessWide<WindowRaiser> raiser(&createDefaultWindowRaiser);
   return raiser;
-}
-QMutex& slotLock() {
-  static QMutex lock;
-  return lock;
 }
 }  // namespace
 
-WindowRaiser& WindowRaiser::current() {
-  QMutexLocker locker(&slotLock());
-  if (!slot()) slot() = createDefaultWindowRaiser();
-  return *slot();
-}
+WindowRaiser& WindowRaiser::current() { return slot().get(); }
 
-void WindowRaiser::install(std::unique_ptr<WindowRaiser> raiser) {
-  QMutexLocker locker(&slotLock());
-  slot() = std::move(raiser);
-}
+void WindowRaiser::install(std::unique_ptr<WindowRaiser> raiser) { slot().install(std::move(raiser)); }
 
 }  // namespace platform
