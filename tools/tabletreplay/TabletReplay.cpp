@@ -9,6 +9,7 @@
 #include "platform/hid/HidBackend.h"
 #include "platform/hid/sim/SimHidBackend.h"
 #include "platform/hid/sim/SimHidDevice.h"
+#include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 #include "tools/tabletreplay/ReplayOutputs.h"
 
@@ -87,6 +88,9 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
   HidDevice::setSearchPauses(0, 0);
   platform::InputInjector::install(std::make_unique<PrintingInputInjector>(log));
   platform::ProgramStarter::install(std::make_unique<PrintingProgramStarter>(log));
+  // "Show the driver" looks for our window by title; a replay has no window
+  // and must not touch the desktop it runs on.
+  platform::WindowRaiser::install(std::make_unique<platform::SimWindowRaiser>());
   platform::VirtualPen::install(std::make_shared<PrintingPenOutput>(log));
 
   const ModelEntry& model = *ModelTable::byDevType(m_options.deviceType);
@@ -152,6 +156,7 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
 
   tabletDevice->unregister();
   platform::VirtualPen::uninstall();
+  platform::WindowRaiser::install(nullptr);
   platform::ProgramStarter::install(nullptr);
   platform::InputInjector::install(nullptr);
   platform::HidBackend::install(nullptr);
