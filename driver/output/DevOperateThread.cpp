@@ -42,8 +42,11 @@ bool DevOperateThread::openLinks() {
   PromptService::Prompt prompt;
   prompt.icon = PromptService::Icon::Information;
   prompt.text = QStringLiteral("  打开虚拟设备失败           ");
-  prompt.informativeText =
-      tr("<a href=%1\">点击查看详细解决方法").arg(ConfigFile::instance()->getUrl(MyQmlEnum::EopenVirtualDevError));
+  // The catalogues know the text with its lone quote after %1; an opening
+  // quote put in front of the link makes the markup a properly quoted href
+  // (unquoted, the closing quote would become part of the address).
+  const QString link = ConfigFile::instance()->getUrl(MyQmlEnum::EopenVirtualDevError);
+  prompt.informativeText = tr("<a href=%1\">点击查看详细解决方法").arg(QLatin1Char('"') + link);
   prompt.buttons = PromptService::Prompt::Buttons::Ok;
   // Confirming gives up; closing the box otherwise goes on without the
   // virtual pen, whose writes are then dropped.

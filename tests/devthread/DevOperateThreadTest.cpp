@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QSemaphore>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QSignalSpy>
 #include <thread>
 
@@ -32,7 +34,13 @@ TEST(DevOperateThread, VirtualPenAbsentAsksOnceAndConfirmingLeavesItStopped) {
   EXPECT_EQ(rig.lastPrompt.text, QStringLiteral("  打开虚拟设备失败           "));
   const QString link = ConfigFile::instance()->getUrl(MyQmlEnum::EopenVirtualDevError);
   ASSERT_FALSE(link.isEmpty());
-  EXPECT_EQ(rig.lastPrompt.informativeText, QStringLiteral("<a href=%1\">点击查看详细解决方法").arg(link));
+  // The link must lead to the page itself, with no stray quote in the address.
+  QTextDocument box;
+  box.setHtml(rig.lastPrompt.informativeText);
+  const QTextBlock block = box.firstBlock();
+  ASSERT_FALSE(block.begin().atEnd());
+  EXPECT_EQ(block.begin().fragment().charFormat().anchorHref(), link);
+  EXPECT_EQ(block.text(), QStringLiteral("点击查看详细解决方法"));
 }
 
 TEST(DevOperateThread, VirtualPenAbsentAndBoxDismissedRunsWithoutPen) {
