@@ -83,6 +83,10 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   }
 
   m_firstRead = true;
+  {
+    QMutexLocker locker(&m_lastPenLock);
+    m_lastPen = QPointF();
+  }
 
   // The tablet survives a second start; UniqueConnection keeps one of each.
   // The relays are direct: this object's own signal is then emitted on the
