@@ -5,6 +5,8 @@
 #include "driver/keys/HintWidget.h"
 #include "driver/output/VMulti.h"
 #include "driver/output/VMultiDigitizer.h"
+#include "driver/tablet/CalibrationPoint.h"
+#include "driver/tablet/CalibrationWidget.h"
 #include "driver/tablet/ScreenMapper.h"
 #include "driver/tablet/Tablet.h"
 
@@ -14,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QSignalSpy>
+#include <QTest>
 #include <thread>
 
 namespace {
@@ -258,6 +261,47 @@ TEST(DevOperateThread, CalibrationTapRecordsTheLastPenPosition) {
   const QPointF sample = thread.screenMapper()->calibrationSession().sample(2);
   EXPECT_NEAR(sample.x(), 268.76 / 2, 0.01);
   EXPECT_NEAR(sample.y(), 151.15 / 4, 0.01);
+  thread.endReadingDev();
+}
+
+TEST(DevOperateThread, CalibratingAPenDisplayThroughTheWindow) {
+  DeviceRig rig(CFG_Fjord2Pro);
+  ConfigFile::instance()->setRotationAngle(0);
+  ConfigFile::instance()->setRectSize(MyQmlEnum::MaxVirtualTablet, QRect(0, 0, 300, 168));
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  QRect desktop(0, 0, 1920, 1080);
+  thread.setMapperArea(desktop, desktop);
+  QRect display = thread.screenMapper()->calibrationScreen();
+
+  // As the controller wires it: the window covers the display, each tap on a
+  // target records where the pen is.
+  CalibrationWidget window;
+  QObject::connect(&window, &CalibrationWidget::s_clickCalibration, &thread,
+                   &DevOperateThread::onClickCalibrationPoint);
+  window.setGeometry(display);
+  window.show();
+  thread.calculateCalibrationPointScreenPos(display);
+  window.startCalibration();
+  rig.tablet->pushInput(rig.hover(0, 0));  // the dropped first report
+
+  // This pen touches 8 pixels left of where it aims.
+  for (int i = 0; i < 5; ++i) {
+    const QPoint aim = window.target()->pos() + QPoint(60, 60) + display.topLeft() + QPoint(-8, 0);
+    const int rawX = int((aim.x() - display.x() + 0.5) / display.width() * rig.model.maxX);
+    const int rawY = int((aim.y() - display.y() + 0.5) / display.height() * rig.model.maxY);
+    rig.tablet->pushInput(rig.hover(rawX, rawY));
+    ASSERT_TRUE(rig.settle());
+    QTest::mouseClick(window.target(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+  }
+  const CalibrationCalculationPoint fitted = thread.screenMapper()->calibration();
+  ASSERT_TRUE(fitted.valid);
+  EXPECT_NEAR(fitted.c, 8.0, 1.5);
+  EXPECT_NEAR(fitted.a, 1.0, 0.01);
+  CalibrationCalculationPoint stored;
+  ConfigFile::instance()->getCalibrationPointInfo(0, stored);
+  EXPECT_TRUE(stored.valid);
+  EXPECT_NEAR(stored.c, fitted.c, 1e-3);
   thread.endReadingDev();
 }
 
