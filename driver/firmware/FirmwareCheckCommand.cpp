@@ -29,8 +29,11 @@ struct Options {
 };
 
 bool parseNumber(const QString& text, uint32_t limit, uint32_t* value) {
+  // Decimal, or hexadecimal after "0x". Base 0 would also read a leading zero
+  // as octal, turning "--pen 010" into 8 and refusing "--chip 08".
+  const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
   bool ok = false;
-  const qulonglong number = text.toULongLong(&ok, 0);  // decimal, or 0x... hexadecimal
+  const qulonglong number = hex ? text.mid(2).toULongLong(&ok, 16) : text.toULongLong(&ok, 10);
   if (!ok || number > limit) return false;
   *value = uint32_t(number);
   return true;

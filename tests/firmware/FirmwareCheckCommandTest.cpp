@@ -65,6 +65,22 @@ TEST(FirmwareCheckCommand, TellsNamesFilesAndArgumentsApart) {
   }
 }
 
+TEST(FirmwareCheckCommand, ReadsNumbersAsDecimalUnlessTheyStartWith0x) {
+  // Chip 8 is CP6: "08" must be eight, not a malformed octal number.
+  const QString cp6 =
+      fwtest::writeFile("PV01-CP6-W4-HV[1.00^1.99]-V1.05.bin", fwtest::makeFirmware(fwtest::makePayload(1), 1024));
+  const QStringList arguments = {cp6,  "--model", "LarkA", "--caps",     "0x7", "--chip",
+                                 "08", "--pen",   "010",   "--hardware", "1.05"};
+  // Pen code 10 is no LarkA pen: the pen type stays unknown and the W4 check fails.
+  Outcome outcome = check(arguments);
+  EXPECT_EQ(outcome.code, 1) << outcome.printed.constData();
+  EXPECT_EQ(QString::fromUtf8(outcome.printed), "固件版本中的笔类型不匹配，请下载正确的固件版本进行升级.\n");
+  QStringList penTwo = arguments;
+  penTwo[8] = "0x02";
+  outcome = check(penTwo);
+  EXPECT_EQ(outcome.code, 0) << outcome.printed.constData();
+}
+
 TEST(FirmwareCheckCommand, TheToolPrintsTheVerdict) {
   const QString good = fwtest::writeFile(kName, fwtest::makeFirmware(fwtest::makePayload(1), 1024));
   QProcess tool;
