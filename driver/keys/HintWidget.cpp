@@ -17,6 +17,9 @@ HintWidget::HintWidget(QWidget* parent)
     : QWidget(parent), m_label(new QLabel(this)), m_hideTimer(new QTimer(this)) {
   setWindowFlags(windowFlags() | Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_TranslucentBackground);
+  // The hint appears while a tablet key holds a shortcut down in the drawing
+  // program; taking the focus would send the key-up to us instead.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_label);
   m_label->setAlignment(Qt::AlignCenter);
