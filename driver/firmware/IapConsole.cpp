@@ -25,10 +25,17 @@ void print(const QByteArray& text, Stream stream) {
 void printf(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  char buffer[512];
-  const int length = vsnprintf(buffer, sizeof buffer, format, args);
+  va_list again;
+  va_copy(again, args);
+  // Sized to the text: a long firmware path must not cut off the line's end.
+  const int length = vsnprintf(nullptr, 0, format, args);
   va_end(args);
-  if (length > 0) print(QByteArray(buffer, qMin(length, int(sizeof buffer) - 1)));
+  if (length > 0) {
+    QByteArray text(length, '\0');
+    vsnprintf(text.data(), size_t(length) + 1, format, again);
+    print(text);
+  }
+  va_end(again);
 }
 
 void setSink(Sink value) { sink() = std::move(value); }
