@@ -34,7 +34,11 @@ bool toDouble(const std::string& text, double& out) {
   const char* first = text.c_str();
   const char* last = first + text.size();
   while (first < last && std::isspace(static_cast<unsigned char>(*first))) ++first;
-  if (first < last && *first == '+') ++first;
+  // One sign at most: "+-5" is no number.
+  if (first < last && *first == '+') {
+    ++first;
+    if (first < last && *first == '-') return false;
+  }
   const auto result = std::from_chars(first, last, out, std::chars_format::general);
   return result.ec == std::errc();
 }

@@ -81,6 +81,12 @@ TEST(CommandLineNumbers, HexadecimalAndBinaryNeedTheirLowerCasePrefix) {
   EXPECT_EQ(line.GetInt(8, 0), -12);
   EXPECT_DOUBLE_EQ(line.GetDouble(3, -1), 260.0);
   EXPECT_DOUBLE_EQ(line.GetDouble(4, -1), -1);
+  // One sign at most, as the standard conversions read it.
+  CommandLine signs("X +7.5 +-7.5 -+7");
+  EXPECT_DOUBLE_EQ(signs.GetDouble(0, -1), 7.5);
+  EXPECT_DOUBLE_EQ(signs.GetDouble(1, -1), -1);
+  EXPECT_DOUBLE_EQ(signs.GetDouble(2, -1), -1);
+  EXPECT_EQ(signs.GetInt(1, -1), -1);
 }
 
 TEST(CommandLineNumbers, DecimalPointIsAPointInEveryLocale) {
