@@ -6,11 +6,8 @@
 #include "driver/tablet/HidDevice.h"
 #include "driver/tablet/SimulatedTablet.h"
 #include "driver/tablet/Tablet.h"
-#include "platform/hid/HidBackend.h"
-#include "platform/hid/sim/SimHidBackend.h"
 #include "platform/hid/sim/SimHidDevice.h"
-#include "platform/session/sim/SimWindowRaiser.h"
-#include "platform/virtualpen/VirtualPen.h"
+#include "platform/system/sim/SimulatedPlatform.h"
 #include "tools/tabletreplay/ReplayOutputs.h"
 
 #include <QCoreApplication>
@@ -84,14 +81,10 @@ bool TabletReplay::prepareSettings(QString& error) {
 
 int TabletReplay::run(const std::vector<ReplayStep>& steps) {
   ReplayLog log(m_out);
-  platform::HidBackend::install(std::make_unique<platform::SimHidBackend>());
+  const platform::SimulatedPlatform world(std::make_unique<PrintingInputInjector>(log),
+                                         std::make_unique<PrintingProgramStarter>(log),
+                                         std::make_shared<PrintingPenOutput>(log));
   HidDevice::setSearchPauses(0, 0);
-  platform::InputInjector::install(std::make_unique<PrintingInputInjector>(log));
-  platform::ProgramStarter::install(std::make_unique<PrintingProgramStarter>(log));
-  // "Show the driver" looks for our window by title; a replay has no window
-  // and must not touch the desktop it runs on.
-  platform::WindowRaiser::install(std::make_unique<platform::SimWindowRaiser>());
-  platform::VirtualPen::install(std::make_shared<PrintingPenOutput>(log));
 
   const ModelEntry& model = *ModelTable::byDevType(m_options.deviceType);
   const std::shared_ptr<platform::SimHidDevice> tabletDevice = SimulatedTablet::plugIn(model);
@@ -155,10 +148,5 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
   }
 
   tabletDevice->unregister();
-  platform::VirtualPen::uninstall();
-  platform::WindowRaiser::install(nullptr);
-  platform::ProgramStarter::install(nullptr);
-  platform::InputInjector::install(nullptr);
-  platform::HidBackend::install(nullptr);
   return exitCode;
 }

@@ -58,6 +58,13 @@ void SimInputInjector::clear() {
   m_events.clear();
 }
 
+std::vector<SimInputInjector::Event> SimInputInjector::takeEvents() {
+  QMutexLocker locker(&m_lock);
+  std::vector<Event> taken;
+  taken.swap(m_events);
+  return taken;
+}
+
 QString SimInputInjector::describe(const Event& event) {
   switch (event.kind) {
     case Event::Key:

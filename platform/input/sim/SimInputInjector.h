@@ -30,6 +30,8 @@ class SimInputInjector : public InputInjector {
   // The events as short texts: "0x11 down", "0x5A up", "left down", "wheel +120".
   QStringList texts() const;
   void clear();
+  // Hands over the events recorded so far and keeps none of them.
+  std::vector<Event> takeEvents();
 
   static QString describe(const Event& event);
 

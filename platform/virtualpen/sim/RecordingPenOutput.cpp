@@ -26,6 +26,13 @@ std::vector<QByteArray> RecordingPenOutput::modeReports() const {
   return m_modeReports;
 }
 
+std::vector<QByteArray> RecordingPenOutput::takePenReports() {
+  std::lock_guard<std::mutex> locker(m_lock);
+  std::vector<QByteArray> taken;
+  taken.swap(m_penReports);
+  return taken;
+}
+
 void RecordingPenOutput::clear() {
   std::lock_guard<std::mutex> locker(m_lock);
   m_penReports.clear();

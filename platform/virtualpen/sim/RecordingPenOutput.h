@@ -16,6 +16,9 @@ class RecordingPenOutput : public PenOutput {
 
   std::vector<QByteArray> penReports() const;
   std::vector<QByteArray> modeReports() const;
+  // Hands over the pen reports kept so far and keeps none of them, so a
+  // long run that only looks at what is new does not pile them up.
+  std::vector<QByteArray> takePenReports();
   void clear();
 
  private:

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR" sourcelanguage="zh_CN">
+<context>
+    <name>DriverTray</name>
+    <message>
+        <source>退出</source>
+        <translation>종료</translation>
+    </message>
+</context>
+</TS>
