@@ -6,7 +6,8 @@ bool DriverOptions::parse(const QStringList& arguments, DriverOptions& options, 
   for (int i = 0; i < arguments.size(); ++i) {
     const QString& option = arguments[i];
     if (option != QLatin1String("--simulate") && option != QLatin1String("--quit-after")) {
-      error = QStringLiteral("unknown option %1 (usage: VarnexDriver [--simulate MODEL] [--quit-after MS])").arg(option);
+      error =
+          QStringLiteral("unknown option %1 (usage: VarnexDriver [--simulate MODEL] [--quit-after MS])").arg(option);
       return false;
     }
     if (i + 1 >= arguments.size()) {

@@ -5,8 +5,8 @@
 #include "driver/tablet/ReportLayout.h"
 #include "driver/tablet/SimulatedTablet.h"
 
-#include <algorithm>
 #include <QByteArray>
+#include <algorithm>
 
 namespace {
 

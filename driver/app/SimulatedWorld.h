@@ -30,7 +30,7 @@ class SimulatedWorld : public QObject {
     qint64 penReports = 0;
     QByteArray lastPenReport;  // as the virtual pen got it
     qint64 keyEvents = 0;
-    QStringList lastKeys;      // the key events of the last collect()
+    QStringList lastKeys;  // the key events of the last collect()
   };
 
   // Installs the simulated platform and plugs the tablet in.

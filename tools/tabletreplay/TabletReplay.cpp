@@ -82,8 +82,8 @@ bool TabletReplay::prepareSettings(QString& error) {
 int TabletReplay::run(const std::vector<ReplayStep>& steps) {
   ReplayLog log(m_out);
   const platform::SimulatedPlatform world(std::make_unique<PrintingInputInjector>(log),
-                                         std::make_unique<PrintingProgramStarter>(log),
-                                         std::make_shared<PrintingPenOutput>(log));
+                                          std::make_unique<PrintingProgramStarter>(log),
+                                          std::make_shared<PrintingPenOutput>(log));
   HidDevice::setSearchPauses(0, 0);
 
   const ModelEntry& model = *ModelTable::byDevType(m_options.deviceType);
