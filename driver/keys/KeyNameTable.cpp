@@ -37,6 +37,11 @@ void fillTables(Tables& t) {
       {"[-]", 0xBD},        {"[.]", 0xBE},     {"[Plus]", 0x6B},
   };
   for (const auto& entry : named) t.codes.insert(QString::fromLatin1(entry.first), entry.second);
+  // The names the settings window records some keys by (Qt's): without them
+  // a recorded Meta+D would type only D.
+  const std::pair<const char*, uint8_t> recorded[] = {
+      {"[Meta]", 0x5C}, {"[Print]", 0x2C}, {"[ScrollLock]", 0x91}, {"[Enter]", 0x0D}};
+  for (const auto& entry : recorded) t.codes.insert(QString::fromLatin1(entry.first), entry.second);
 
   // Each shifted symbol is Shift with the US-layout key that carries it.
   const std::pair<const char*, uint8_t> shifted[] = {

@@ -6,6 +6,8 @@
 #include "driver/core/MyQmlEnum.h"
 #include "driver/keys/KeyNameTable.h"
 
+#include <QKeySequence>
+
 using KeyShortcut = KeyRig;
 
 TEST_F(KeyShortcut, PressAndReleaseGoLeftToRight) {
@@ -57,6 +59,34 @@ TEST_F(KeyShortcut, KeyNamesCoverTheRecorderVocabulary) {
   EXPECT_EQ(KeyNameTable::code("[z]"), 0);
   KeyNameTable::fill();  // again: nothing changes
   EXPECT_EQ(KeyNameTable::code("[RALT]"), 0xA5);
+}
+
+// The settings window records shortcuts as Qt names them ("Meta+D" becomes
+// "[Meta]+[D]"); every key a user can record must type something.
+TEST_F(KeyShortcut, EveryRecordableKeyHasAName) {
+  const int recordable[] = {
+      Qt::Key_Escape,    Qt::Key_Tab,        Qt::Key_Backspace, Qt::Key_Return,   Qt::Key_Enter,     Qt::Key_Insert,
+      Qt::Key_Delete,    Qt::Key_Pause,      Qt::Key_Print,     Qt::Key_Home,     Qt::Key_End,       Qt::Key_Left,
+      Qt::Key_Up,        Qt::Key_Right,      Qt::Key_Down,      Qt::Key_PageUp,   Qt::Key_PageDown,  Qt::Key_CapsLock,
+      Qt::Key_ScrollLock, Qt::Key_F1,        Qt::Key_F12,       Qt::Key_Space,    Qt::Key_A,         Qt::Key_0,
+      Qt::Key_Semicolon, Qt::Key_Slash,      Qt::Key_QuoteLeft, Qt::Key_BracketLeft, Qt::Key_Backslash, Qt::Key_BracketRight,
+      Qt::Key_Apostrophe, Qt::Key_Equal,     Qt::Key_Comma,     Qt::Key_Minus,    Qt::Key_Period,    Qt::Key_Colon,
+      Qt::Key_Question,  Qt::Key_AsciiTilde, Qt::Key_BraceLeft, Qt::Key_Bar,      Qt::Key_BraceRight, Qt::Key_QuoteDbl,
+      Qt::Key_Exclam,    Qt::Key_At,         Qt::Key_NumberSign, Qt::Key_Dollar,  Qt::Key_Percent,   Qt::Key_AsciiCircum,
+      Qt::Key_Ampersand, Qt::Key_Asterisk,   Qt::Key_ParenLeft, Qt::Key_ParenRight, Qt::Key_Underscore, Qt::Key_Less,
+      Qt::Key_Greater,
+  };
+  const int modifiers = Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::META;
+  for (int key : recordable) {
+    const QString text = QKeySequence(modifiers | key).toString(QKeySequence::PortableText);
+    for (const QString& part : text.split(QLatin1Char('+'))) {
+      const QString name = QLatin1Char('[') + part + QLatin1Char(']');
+      EXPECT_TRUE(KeyNameTable::code(name) != 0 || KeyNameTable::composite(name)) << qPrintable(name);
+    }
+  }
+  // The Windows key recorded as Meta is the one "[Win]" names.
+  ShortcutInjector::sendShortcut("[Meta]+[D]", true);
+  EXPECT_EQ(input->texts(), keys({0x5C, 0x44}, "down"));
 }
 
 TEST_F(KeyShortcut, ReleasingAnyKeyReleasesEveryHeldShortcut) {
