@@ -6,10 +6,19 @@
 #include <QMutexLocker>
 #include <QVector>
 
+#include <atomic>
+#include <bitset>
+
 namespace {
 
 QMutex s_heldLock;
 QStringList s_held;
+// What tablet keys hold down right now: virtual-key codes (under the held
+// lock) and mouse buttons, one bit per button.
+std::bitset<256> s_keysDown;
+std::atomic<unsigned> s_heldButtons{0};
+
+unsigned buttonBit(platform::MouseButton button) { return 1u << static_cast<unsigned>(button); }
 
 }  // namespace
 
@@ -23,7 +32,12 @@ void ShortcutInjector::sendShortcut(const QString& shortcut, bool pressed) {
       for (uint8_t each : *codes) strokes.append({each, pressed});
     }
   }
-  if (!strokes.isEmpty()) platform::InputInjector::current().sendKeys(strokes.constData(), size_t(strokes.size()));
+  if (strokes.isEmpty()) return;
+  {
+    QMutexLocker locker(&s_heldLock);
+    for (const platform::KeyStroke& stroke : strokes) s_keysDown[stroke.virtualKey] = stroke.pressed;
+  }
+  platform::InputInjector::current().sendKeys(strokes.constData(), size_t(strokes.size()));
 }
 
 void ShortcutInjector::pressShortcut(const QString& shortcut, bool pressed) {
@@ -54,7 +68,29 @@ QStringList ShortcutInjector::heldShortcuts() {
 }
 
 void ShortcutInjector::mouseButton(platform::MouseButton button, bool down) {
+  if (down) {
+    s_heldButtons |= buttonBit(button);
+  } else {
+    s_heldButtons &= ~buttonBit(button);
+  }
   platform::InputInjector::current().sendMouseButton(button, down);
+}
+
+void ShortcutInjector::releaseEverythingHeld() {
+  QVector<platform::KeyStroke> strokes;
+  {
+    QMutexLocker locker(&s_heldLock);
+    s_held.clear();
+    for (int code = 0; code < int(s_keysDown.size()); ++code) {
+      if (s_keysDown[code]) strokes.append({uint8_t(code), false});
+    }
+    s_keysDown.reset();
+  }
+  if (!strokes.isEmpty()) platform::InputInjector::current().sendKeys(strokes.constData(), size_t(strokes.size()));
+  for (platform::MouseButton button :
+       {platform::MouseButton::Left, platform::MouseButton::Right, platform::MouseButton::Middle}) {
+    if (s_heldButtons & buttonBit(button)) mouseButton(button, false);
+  }
 }
 
 void ShortcutInjector::doubleClick(platform::MouseButton button) {

@@ -27,6 +27,12 @@ void releaseHeldShortcuts();
 QStringList heldShortcuts();
 
 void mouseButton(platform::MouseButton button, bool down);
+
+// When the tablet stops (unplugged, suspended, quit) while one of its keys is
+// down, nothing would ever send the key-up: the drawing program would keep a
+// modifier or the right mouse button pressed. This lets go of every key and
+// mouse button that tablet keys still hold down, and empties the held set.
+void releaseEverythingHeld();
 // Down, up, down, up.
 void doubleClick(platform::MouseButton button);
 // +120 one notch up, -120 one notch down.

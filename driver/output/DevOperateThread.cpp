@@ -1,9 +1,12 @@
 #include "driver/output/DevOperateThread.h"
 
+#include "driver/keys/ShortcutInjector.h"
+
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/PromptService.h"
 #include "driver/keys/HintWidget.h"
+#include "driver/keys/ShortcutInjector.h"
 #include "driver/output/VMulti.h"
 #include "driver/output/VMultiDigitizer.h"
 #include "driver/tablet/CommandHandler.h"
@@ -156,11 +159,14 @@ void DevOperateThread::run() {
 }
 
 void DevOperateThread::stopWorker() {
-  if (!isRunning()) return;
-  requestInterruption();
-  // The worker may wait in a read that only a report would end; wake it.
-  if (m_tablet && m_tablet->hid()) m_tablet->hid()->cancelRead();
-  wait();
+  if (isRunning()) {
+    requestInterruption();
+    // The worker may wait in a read that only a report would end; wake it.
+    if (m_tablet && m_tablet->hid()) m_tablet->hid()->cancelRead();
+    wait();
+  }
+  // Also after a worker that ended by itself (tablet unplugged mid-stroke).
+  ShortcutInjector::releaseEverythingHeld();
 }
 
 void DevOperateThread::endReadingDev() {

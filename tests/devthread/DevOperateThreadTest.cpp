@@ -175,6 +175,28 @@ TEST(DevOperateThread, UnpluggedTabletEndsTheLoopInsteadOfSpinning) {
   EXPECT_EQ(thread.tablet(), nullptr);
 }
 
+TEST(DevOperateThread, UnplugWithAPenButtonDownLetsGoOfWhatItHeld) {
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  ConfigFile::instance()->setDeviceConfig(rig.model.key, rig.model.devType);
+  ConfigFile::instance()->setShortcutkeyEnum(MyQmlEnum::PenUpKey, MyQmlEnum::ERightMouseButton);
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  rig.tablet->pushInput(rig.hover(1000, 1000));          // dropped, first after the start
+  rig.tablet->pushInput(rig.hover(1000, 1000, 0, 0xA4));  // upper pen button goes down
+  ASSERT_TRUE(rig.settle());
+  ASSERT_TRUE(rig.input->texts().contains("right down"));
+
+  // The cable comes out before the button is let go: no report will ever
+  // bring its release, so the stop must.
+  rig.tablet->unplug();
+  EXPECT_TRUE(thread.wait(2000));
+  thread.endReadingDev();
+  const QStringList events = rig.input->texts();
+  ASSERT_FALSE(events.isEmpty());
+  EXPECT_EQ(events.last(), "right up");
+  EXPECT_EQ(events.count("right up"), 1);
+}
+
 TEST(DevOperateThread, SecondStartKeepsTheAreasReachingThePen) {
   DeviceRig rig(CFG_VarnexK10PlusV2);
   DevOperateThread thread;

@@ -102,3 +102,23 @@ TEST_F(KeyShortcut, ReleasingAnyKeyReleasesEveryHeldShortcut) {
   EXPECT_TRUE(ShortcutInjector::heldShortcuts().isEmpty());
   EXPECT_EQ(hintTexts(), QStringList({"画布放大", "吸管", "无功能"}));
 }
+
+TEST_F(KeyShortcut, StoppingLetsGoOfExactlyWhatIsStillDown) {
+  ShortcutInjector::releaseEverythingHeld();  // whatever earlier cases left down
+  input->clear();
+
+  ShortcutInjector::tapShortcut("[Ctrl]+[S]");  // already up again
+  ShortcutInjector::pressShortcut("[Ctrl]+[Z]", true);
+  ShortcutInjector::mouseButton(platform::MouseButton::Right, true);
+  ShortcutInjector::mouseButton(platform::MouseButton::Left, true);
+  ShortcutInjector::mouseButton(platform::MouseButton::Left, false);
+  input->clear();
+
+  ShortcutInjector::releaseEverythingHeld();
+  EXPECT_EQ(input->texts(), keys({0x11, 0x5A}, "up") + QStringList({"right up"}));
+  EXPECT_TRUE(ShortcutInjector::heldShortcuts().isEmpty());
+
+  input->clear();
+  ShortcutInjector::releaseEverythingHeld();  // nothing is down any more
+  EXPECT_TRUE(input->texts().isEmpty());
+}
