@@ -48,7 +48,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
   // One write per message, so lines of different threads never interleave.
   const QByteArray plain =
-      (now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QLatin1Char(' ') + formatted + QLatin1Char('\n'))
+      (LogPage::timeStamp(now) + QLatin1Char(' ') + formatted + QLatin1Char('\n'))
           .toUtf8();
   std::fwrite(plain.constData(), 1, static_cast<size_t>(plain.size()), stderr);
   std::fflush(stderr);

@@ -67,7 +67,16 @@ QString withCrLf(const char* text) {
 }  // namespace
 
 QString fileName(const QString& dir, const QDateTime& when) {
-  return QStringLiteral("%1/%2_log.html").arg(dir, when.toString(QStringLiteral("yyyy-MM-dd_hh")));
+  const QDate date = when.date();
+  return dir + QString::asprintf("/%04d-%02d-%02d_%02d_log.html", date.year(), date.month(), date.day(),
+                                 when.time().hour());
+}
+
+QString timeStamp(const QDateTime& when) {
+  const QDate date = when.date();
+  const QTime time = when.time();
+  return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(), date.day(), time.hour(),
+                           time.minute(), time.second());
 }
 
 const QString& header() {
@@ -81,7 +90,7 @@ QChar classLetter(QtMsgType type) {
 }
 
 QString text(const QString& message, const QDateTime& when) {
-  return when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QLatin1Char(' ') + escaped(message);
+  return timeStamp(when) + QLatin1Char(' ') + escaped(message);
 }
 
 QString line(QtMsgType type, const QString& text) {

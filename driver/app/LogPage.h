@@ -13,6 +13,11 @@ namespace LogPage {
 // sort by age.
 QString fileName(const QString& dir, const QDateTime& when);
 
+// "yyyy-MM-dd hh:mm:ss" of local time. Built from the date's numbers rather
+// than QDateTime::toString, whose first call on a new thread can race with
+// another thread's and come back empty.
+QString timeStamp(const QDateTime& when);
+
 // The head written once at the top of every new page, ending in "\r\n".
 const QString& header();
 
