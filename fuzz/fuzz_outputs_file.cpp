@@ -1,0 +1,20 @@
+// A description of display outputs as a user writes it for displayinfo.
+
+#include "tools/displayinfo/OutputsFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QByteArray content(reinterpret_cast<const char*>(data), int(size));
+  QVector<platform::DisplayOutput> outputs;
+  QString error;
+  // EDID files named in the description are looked up where none exist.
+  const bool ok = OutputsFile::parse(content, QStringLiteral("fuzz.txt"), QStringLiteral("/nonexistent-varnex-fuzz"),
+                                     outputs, error);
+  if (ok != error.isEmpty()) __builtin_trap();
+  for (const platform::DisplayOutput& output : outputs) {
+    if (output.orientation < 0 || output.orientation > 3 || output.rect.isEmpty()) __builtin_trap();
+  }
+  return 0;
+}
