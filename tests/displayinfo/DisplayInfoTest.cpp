@@ -1,7 +1,6 @@
 #include "tests/display/EdidBuilder.h"
 #include "tests/platform/InputXvfbServer.h"
 #include "tests/support/TestEnvironment.h"
-#include "tools/displayinfo/DisplayInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +17,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
-struct Run {
+struct ProgramRun {
   int exitCode;
   QString out;
   QString err;
 };
 
 // The program itself, as a user runs it.
-Run displayinfo(const QStringList& arguments) {
+ProgramRun displayinfo(const QStringList& arguments) {
   QProcess process;
   process.start(testenv::binaryDir() + "/bin/displayinfo", arguments);
   EXPECT_TRUE(process.waitForFinished(30000));
@@ -55,7 +54,7 @@ class DisplayInfoProgram : public ::testing::Test {
 }  // namespace
 
 TEST_F(DisplayInfoProgram, ListsTheDescribedOutputsAndThePenDisplayOfTheModel) {
-  const Run run = displayinfo({"--model", "fjord5", "--outputs", m_dir + "/desk.txt"});
+  const ProgramRun run = displayinfo({"--model", "fjord5", "--outputs", m_dir + "/desk.txt"});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_EQ(run.out,
             "output DP-1 0 0 2560 1440 0 \"DELL U2720Q\"\n"
@@ -78,7 +77,7 @@ TEST_F(DisplayInfoProgram, ModelsByNumberAndWithoutModelTheAnyOtherRow) {
 TEST_F(DisplayInfoProgram, PrintsTheNameInARawEdid) {
   EXPECT_EQ(displayinfo({"--edid", m_dir + "/edids/fjord5.bin"}).out, "HDMI1\n");
   writeFile(m_dir + "/short.bin", edidNamed("HDMI1").left(100));
-  const Run run = displayinfo({"--edid", m_dir + "/short.bin"});
+  const ProgramRun run = displayinfo({"--edid", m_dir + "/short.bin"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "\n");
 }
@@ -105,7 +104,7 @@ TEST_F(DisplayInfoProgram, RefusesWithOneLineAndCodeTwo) {
       {{"--edid", m_dir + "/edids/dell.bin", "--model", "Fjord5"}, "--edid"},
   };
   for (const auto& c : cases) {
-    const Run run = displayinfo(c.arguments);
+    const ProgramRun run = displayinfo(c.arguments);
     EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(c.mentions)) << run.err.toStdString();

@@ -10,11 +10,12 @@ namespace {
 // "HDMI-A-1" and "HDMI-1" and "HDMI1" all name the first HDMI connector;
 // compare without the connector subtype and the dashes.
 QString comparable(QString name) {
+  name = name.toUpper();
   name.replace(QLatin1String("HDMI-A"), QLatin1String("HDMI"));
   name.replace(QLatin1String("DVI-I"), QLatin1String("DVI"));
   name.replace(QLatin1String("DVI-D"), QLatin1String("DVI"));
   name.remove(QLatin1Char('-'));
-  return name.toUpper();
+  return name;
 }
 
 QByteArray readSmall(const QString& path, qint64 limit) {

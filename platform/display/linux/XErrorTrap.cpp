@@ -1,5 +1,7 @@
 #include "platform/display/linux/XErrorTrap.h"
 
+#include <X11/Xlib.h>
+
 #include <atomic>
 #include <mutex>
 
@@ -12,6 +14,8 @@ std::mutex& trapLock() {
   return lock;
 }
 std::atomic<int> trappedErrors{0};
+// The handler in place before the trap; only touched under trapLock().
+XErrorHandler previousHandler = nullptr;
 
 int countError(Display*, XErrorEvent*) {
   ++trappedErrors;
@@ -20,16 +24,16 @@ int countError(Display*, XErrorEvent*) {
 
 }  // namespace
 
-XErrorTrap::XErrorTrap(Display* display) : m_display(display) {
+XErrorTrap::XErrorTrap(_XDisplay* display) : m_display(display) {
   trapLock().lock();
   XSync(m_display, False);
   trappedErrors = 0;
-  m_previous = XSetErrorHandler(&countError);
+  previousHandler = XSetErrorHandler(&countError);
 }
 
 XErrorTrap::~XErrorTrap() {
   XSync(m_display, False);
-  XSetErrorHandler(m_previous);
+  XSetErrorHandler(previousHandler);
   trapLock().unlock();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <X11/Xlib.h>
+struct _XDisplay;
 
 namespace platform {
 
@@ -11,7 +11,7 @@ namespace platform {
 // in place before is restored afterwards.
 class XErrorTrap {
  public:
-  explicit XErrorTrap(Display* display);
+  explicit XErrorTrap(_XDisplay* display);
   ~XErrorTrap();
   XErrorTrap(const XErrorTrap&) = delete;
   XErrorTrap& operator=(const XErrorTrap&) = delete;
@@ -21,8 +21,7 @@ class XErrorTrap {
   bool failedSoFar();
 
  private:
-  Display* m_display;
-  XErrorHandler m_previous;
+  _XDisplay* m_display;
 };
 
 }  // namespace platform
