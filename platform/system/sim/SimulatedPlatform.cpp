@@ -4,6 +4,7 @@
 #include "platform/hid/sim/SimHidBackend.h"
 #include "platform/input/sim/SimInputInjector.h"
 #include "platform/process/sim/SimProgramStarter.h"
+#include "platform/session/sim/SimSession.h"
 #include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
@@ -34,9 +35,11 @@ void SimulatedPlatform::install(std::unique_ptr<InputInjector> injector, std::un
   // touch the desktop it runs on.
   WindowRaiser::install(std::make_unique<SimWindowRaiser>());
   VirtualPen::install(std::move(pen));
+  m_session = std::make_unique<SimSession>();
 }
 
 SimulatedPlatform::~SimulatedPlatform() {
+  m_session.reset();
   VirtualPen::uninstall();
   WindowRaiser::install(nullptr);
   ProgramStarter::install(nullptr);

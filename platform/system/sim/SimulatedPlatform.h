@@ -10,11 +10,13 @@ class ProgramStarter;
 class RecordingPenOutput;
 class SimInputInjector;
 class SimProgramStarter;
+class SimSession;
 
 // The simulated world in one piece: while an object of this class lives, the
 // process sees no real HID devices (only in-process ones), keys and mouse go
 // to an injector that records or prints them, programs are not started,
-// windows are not raised and the virtual pen writes to `pen`. The destructor
+// windows are not raised, the virtual pen writes to `pen`, and devices come
+// and go, and the machine sleeps and wakes, as `session()` is told. The destructor
 // brings back the defaults. One at a time.
 class SimulatedPlatform {
  public:
@@ -33,6 +35,8 @@ class SimulatedPlatform {
   SimInputInjector* keys() const { return m_keys; }
   SimProgramStarter* programs() const { return m_programs; }
   RecordingPenOutput* pen() const { return m_pen.get(); }
+  // What the device and power watchers report (plug-ins, removals, sleep).
+  SimSession& session() const { return *m_session; }
 
  private:
   void install(std::unique_ptr<InputInjector> injector, std::unique_ptr<ProgramStarter> starter,
@@ -41,6 +45,7 @@ class SimulatedPlatform {
   SimInputInjector* m_keys = nullptr;
   SimProgramStarter* m_programs = nullptr;
   std::shared_ptr<RecordingPenOutput> m_pen;
+  std::unique_ptr<SimSession> m_session;
 };
 
 }  // namespace platform
