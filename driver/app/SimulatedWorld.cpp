@@ -3,11 +3,8 @@
 #include "driver/tablet/SimulatedTablet.h"
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/input/sim/SimInputInjector.h"
-<<<<<<< HEAD
-#include "platform/session/sim/SimSession.h"
-=======
 #include "platform/session/sim/SimForeground.h"
->>>>>>> main
+#include "platform/session/sim/SimSession.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
 #include <QLoggingCategory>
@@ -45,15 +42,12 @@ SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
     : QObject(parent), m_model(model), m_tablet(SimulatedTablet::plugIn(model)), m_reports(model) {
   connect(&m_feedTimer, &QTimer::timeout, this, &SimulatedWorld::feedNextReport);
   connect(&m_summaryTimer, &QTimer::timeout, this, &SimulatedWorld::logSummary);
-<<<<<<< HEAD
-  m_platform.session().plugIn(deviceName());
-=======
   // The user moves between two drawing programs and the driver's own
   // window, a few seconds each (the profile watcher looks once a second).
   m_platform.foreground()->playInTurn(
       {QStringLiteral("/usr/bin/krita"), QStringLiteral("/usr/bin/gimp"), QStringLiteral("/usr/bin/VarnexDriver")},
       kPollsPerForegroundProgram);
->>>>>>> main
+  m_platform.session().plugIn(deviceName());
   qCInfo(lcSimulation).noquote() << "simulated" << model.key << "plugged in";
 }
 
