@@ -1,58 +1,87 @@
-// VarnexDriver: reads the connected tablet, or a simulated one when none is
-// connected, and sits in the system tray until asked to quit.
+// VarnexDriver: the tray program that runs the connected tablet, with its
+// settings window.
 
 #include "driver/app/DriverOptions.h"
-#include "driver/app/DriverSession.h"
-#include "driver/app/DriverTray.h"
 #include "driver/app/Log.h"
-#include "driver/app/TranslationCatalogues.h"
-#include "driver/core/ConfigFile.h"
-#include "driver/core/MyQmlEnum.h"
-#include "driver/core/Trans.h"
+#include "driver/app/SimulatedWorld.h"
+#include "driver/app/VarnexTablet.h"
 #include "driver/tablet/ModelTable.h"
 #include "platform/system/CrashHandler.h"
+#include "platform/system/TerminationSignals.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QDebug>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The program name and the arguments that are not ours, as the application
+// object takes them; the storage must outlive it.
+struct PassedOnArguments {
+  std::vector<QByteArray> storage;
+  std::vector<char*> pointers;
+  int count = 0;
+
+  PassedOnArguments(const char* program, const QStringList& arguments) {
+    storage.emplace_back(program);
+    for (const QString& argument : arguments) storage.push_back(argument.toLocal8Bit());
+    for (QByteArray& argument : storage) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    count = int(storage.size());
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication::setOrganizationName("varnex");
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("VarnexDriver");
-  // The tray program lives on without any window.
-  QApplication::setQuitOnLastWindowClosed(false);
 
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   DriverOptions options;
   QString error;
-  if (!DriverOptions::parse(app.arguments().mid(1), options, error)) {
+  if (!DriverOptions::parse(arguments, options, error)) {
     std::fprintf(stderr, "VarnexDriver: %s\n", error.toLocal8Bit().constData());
     return 2;
   }
 
+  PassedOnArguments passedOn(argv[0], options.passedOn);
+  QApplication app(passedOn.count, passedOn.pointers.data());
+  // The settings window hides when closed; the tray program lives on.
+  QApplication::setQuitOnLastWindowClosed(false);
+
   CrashHandler::install();
   installLog("Log", 1024, true);
-  initTranslationCatalogues();
-  Trans trans(nullptr);
-  const QString language = ConfigFile::instance()->getLanguage();
-  if (!language.isEmpty()) trans.reTrans(language);
-  qInfo().noquote() << "VarnexDriver" << VARNEX_VERSION << "knows" << ModelTable::models().size() << "models";
+  qDebug().noquote() << QStringLiteral("%1:%2").arg(QLatin1String(__FILE__)).arg(__LINE__)
+                     << "================progress start================";
 
-  DriverSession session;
-  const ModelEntry* connected = options.simulate ? nullptr : DriverSession::findConnectedTablet();
-  if (connected) {
-    session.start(*connected);
-  } else {
-    const ModelEntry& model = options.simulate ? *options.simulate : *ModelTable::byKey("LarkA");
-    if (!options.simulate) qInfo().noquote() << "no tablet connected; simulating a" << model.key;
-    session.startSimulated(model);
+  // A logout, `systemctl --user stop` or Ctrl+C ends the loop like the tray's
+  // quit, so the device path stops and the virtual devices go away in order.
+  platform::TerminationSignals termination;
+  QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &app,
+                   &QCoreApplication::quit);
+
+  // The simulated machine must exist before the controller looks for a tablet.
+  std::unique_ptr<SimulatedWorld> world;
+  if (options.simulate) {
+    qInfo().noquote() << "simulating a" << options.simulate->key << "on a simulated platform";
+    world = std::make_unique<SimulatedWorld>(*options.simulate);
   }
 
-  DriverTray tray;
-  QObject::connect(&tray, &DriverTray::quitRequested, &app, &QCoreApplication::quit);
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, &session, &DriverSession::stop);
-  if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
-  return app.exec();
+  int result = 0;
+  {
+    VarnexTablet controller;
+    if (world) world->start();
+    if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
+    result = app.exec();
+    if (world) world->stop();
+  }
+  if (world) world->logSummary();
+  qInfo() << "VarnexDriver ends with" << result;
+  return result;
 }

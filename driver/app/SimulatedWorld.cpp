@@ -1,6 +1,9 @@
 #include "driver/app/SimulatedWorld.h"
 
+#include "driver/core/MyQmlEnum.h"
+#include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/tablet/SimulatedTablet.h"
+#include "platform/hid/HidBackend.h"
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/input/sim/SimInputInjector.h"
 #include "platform/session/sim/SimForeground.h"
@@ -40,6 +43,14 @@ int littleEndian16At(const QByteArray& report, int at) {
 
 SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
     : QObject(parent), m_model(model), m_tablet(SimulatedTablet::plugIn(model)), m_reports(model) {
+  if (!MyQmlEnum::isPenDisplay(model.devType)) {
+    SimIapDevice::Config firmware;
+    firmware.devType = model.devType;
+    firmware.firmwareMajor = 1;
+    firmware.firmwareMinor = 5;
+    m_firmwareInterface = std::make_shared<SimIapDevice>(firmware);
+    platform::HidBackend::current().registerVirtual(m_firmwareInterface);
+  }
   connect(&m_feedTimer, &QTimer::timeout, this, &SimulatedWorld::feedNextReport);
   connect(&m_summaryTimer, &QTimer::timeout, this, &SimulatedWorld::logSummary);
   // The user moves between two drawing programs and the driver's own
@@ -53,6 +64,7 @@ SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
 
 SimulatedWorld::~SimulatedWorld() {
   stop();
+  if (m_firmwareInterface) platform::HidBackend::current().unregisterVirtual(m_firmwareInterface.get());
   if (m_tablet) m_tablet->unregister();
 }
 

@@ -10,12 +10,16 @@
 #include <QTimer>
 #include <memory>
 
+class SimIapDevice;
+
 namespace platform {
 class SimHidDevice;
 }
 
 // A machine with one simulated tablet of a model plugged in and nothing real
-// around it (see SimulatedPlatform). Once started, the tablet draws a slow
+// around it (see SimulatedPlatform). A tablet (not a pen display) also has
+// its firmware interface, whose boot loader reports firmware 1.05 and
+// hardware 1.00, so the diagnosis view shows versions. Once started, the tablet draws a slow
 // Lissajous figure with rising and falling pressure, lifting the pen between
 // strokes, and now and then presses and releases an express key. What the
 // system received, the virtual pen's reports and the injected keys, is
@@ -65,11 +69,14 @@ class SimulatedWorld : public QObject {
   platform::SimulatedPlatform& platform() { return m_platform; }
   // Null while unplugged.
   const std::shared_ptr<platform::SimHidDevice>& tablet() const { return m_tablet; }
+  // Null for pen displays.
+  const std::shared_ptr<SimIapDevice>& firmwareInterface() const { return m_firmwareInterface; }
 
  private:
   const ModelEntry& m_model;
   platform::SimulatedPlatform m_platform;
   std::shared_ptr<platform::SimHidDevice> m_tablet;
+  std::shared_ptr<SimIapDevice> m_firmwareInterface;
   SimulatedReports m_reports;
   QTimer m_feedTimer;
   QTimer m_summaryTimer;

@@ -2,7 +2,8 @@
 // reads them, and a simulated tablet's pen reaches the recording virtual pen
 // mapped onto the screen.
 
-#include "driver/app/DriverSession.h"
+#include "ControllerRig.h"
+
 #include "driver/app/SimulatedReports.h"
 #include "driver/app/SimulatedWorld.h"
 #include "driver/core/MyQmlEnum.h"
@@ -34,18 +35,6 @@ LayoutState decode(const ModelEntry& model, const QByteArray& report) {
   LayoutState state;
   ReportLayout::forDevType(model.devType)->decode(reinterpret_cast<const uint8_t*>(report.constData()), state);
   return state;
-}
-
-template <typename Done>
-bool waitFor(Done done, int timeoutMs = 5000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents();
-    QThread::msleep(2);
-  }
-  return true;
 }
 
 int littleEndian16(const QByteArray& report, int at) { return uint8_t(report[at]) | (uint8_t(report[at + 1]) << 8); }
@@ -93,12 +82,12 @@ TEST(SimulatedReports, ModelsWithExpressKeysPressOne) {
   EXPECT_TRUE(SimulatedReports(*ModelTable::byKey("Fjord1")).keyDown().isEmpty());
 }
 
-TEST(SimulatedWorld, PenAndKeysOfTheSimulatedTabletReachTheSystem) {
+using SimulatedDriver = ControllerRig;
+
+TEST_F(SimulatedDriver, PenAndKeysOfTheSimulatedTabletReachTheSystem) {
   const ModelEntry& model = *ModelTable::byKey("LarkA");
-  DriverSession session;
-  ASSERT_TRUE(session.startSimulated(model));
-  SimulatedWorld& world = *session.world();
-  world.stop();  // fed by hand below
+  SimulatedWorld& world = plugIn(model.key);
+  ASSERT_TRUE(startController().isConnected());
   platform::RecordingPenOutput& pen = *world.platform().pen();
   pen.clear();
 
@@ -121,15 +110,12 @@ TEST(SimulatedWorld, PenAndKeysOfTheSimulatedTabletReachTheSystem) {
     world.collect();
     return world.received().keyEvents >= 2;
   }));
-  session.stop();
 }
 
-TEST(SimulatedWorld, TheFigureSweepsTheScreenWithVaryingPressureAndLifts) {
+TEST_F(SimulatedDriver, TheFigureSweepsTheScreenWithVaryingPressureAndLifts) {
   const ModelEntry& model = *ModelTable::byKey("Fjord4Pro");
-  DriverSession session;
-  ASSERT_TRUE(session.startSimulated(model));
-  SimulatedWorld& world = *session.world();
-  world.stop();
+  SimulatedWorld& world = plugIn(model.key);
+  ASSERT_TRUE(startController().isConnected());
   platform::RecordingPenOutput& pen = *world.platform().pen();
   pen.clear();
   // Seven seconds of the figure, with one key press and release among them.
@@ -138,7 +124,7 @@ TEST(SimulatedWorld, TheFigureSweepsTheScreenWithVaryingPressureAndLifts) {
   // All but the key reports and the first report, which the driver drops.
   ASSERT_TRUE(waitFor([&] { return pen.penReports().size() >= 697; }));
   const std::vector<QByteArray> reports = pen.penReports();
-  session.stop();
+  m_controller.reset();
 
   int minX = 65535, maxX = 0;
   QSet<int> pressures;

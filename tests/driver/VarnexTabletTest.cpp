@@ -1,0 +1,308 @@
+// The controller over a simulated machine: what an arrival, a removal, sleep
+// and wake, the dial's centre key and the foreground program do.
+
+#include "ControllerRig.h"
+
+#include "driver/core/ConfigFile.h"
+#include "driver/core/MyQmlEnum.h"
+#include "driver/core/Trans.h"
+#include "driver/firmware/sim/SimIapDevice.h"
+#include "driver/keys/KeyFunctionTable.h"
+#include "driver/output/DevOperateThread.h"
+#include "driver/output/VMulti.h"
+#include "driver/tablet/SimulatedTablet.h"
+#include "driver/tablet/Tablet.h"
+#include "platform/hid/HidBackend.h"
+#include "platform/hid/sim/SimHidDevice.h"
+#include "platform/virtualpen/VirtualPen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QQmlContext>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTimer>
+
+namespace {
+
+int openDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size()); }
+int threads() { return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
+
+}  // namespace
+
+using Controller = ControllerRig;
+
+TEST_F(Controller, TabletArrivalReadsTheFirmwareOpensTheTabletAndTellsTheWindow) {
+  plugIn("LarkA");
+  VarnexTablet& controller = startController();
+
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_EQ(controller.devType(), MyQmlEnum::CFG_LarkA);
+  EXPECT_EQ(controller.devName(), "Lark A");
+  EXPECT_EQ(controller.devModel(), "PV01");
+  ASSERT_NE(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_TRUE(controller.devOperateThread()->isRunning());
+  // The boot loader was asked, then the versions; the interface was closed.
+  EXPECT_EQ(controller.firmware().devType(), MyQmlEnum::CFG_LarkA);
+  EXPECT_EQ(controller.firmware().firmwareVer(), "1.05");
+  EXPECT_EQ(controller.firmware().iapDevice(), nullptr);
+  // The settings file is named after what the window shows.
+  EXPECT_TRUE(ConfigFile::instance()->currentConfigFilePath().endsWith("/Lark A_config.ini"));
+  EXPECT_TRUE(m_prompts.isEmpty()) << m_prompts.join('|').toStdString();
+
+  // The window finds every object under its name.
+  QQmlContext* context = controller.engine().rootContext();
+  EXPECT_EQ(context->contextProperty("VarnextTablet").value<QObject*>(), &controller);
+  EXPECT_EQ(context->contextProperty("FirmwareInfo").value<QObject*>(), &controller.firmware());
+  EXPECT_EQ(context->contextProperty("OperateDev").value<QObject*>(), controller.devOperateThread());
+  EXPECT_EQ(context->contextProperty("configFile").value<QObject*>(), ConfigFile::instance());
+  EXPECT_EQ(context->contextProperty("screenInfo").value<QObject*>(), &controller.screenInfo());
+  EXPECT_EQ(context->contextProperty("ProcessInfo").value<QObject*>(), &controller.processInfo());
+  EXPECT_EQ(context->contextProperty("trans").value<QObject*>(), controller.trans());
+  EXPECT_EQ(context->contextProperty("imgPath").toString(), "qrc:/Image/");
+  EXPECT_NE(controller.engine().imageProvider("screenImage"), nullptr);
+  EXPECT_NE(controller.engine().imageProvider("progamIcon"), nullptr);
+
+  // Removal stops everything and tells the window; the names go.
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
+  ASSERT_EQ(states.size(), 1);
+  EXPECT_EQ(states[0], (QVariantList{false, int(MyQmlEnum::CFG_LarkA)}));
+  EXPECT_FALSE(controller.isConnected());
+  EXPECT_EQ(controller.devName(), "");
+  EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_FALSE(controller.devOperateThread()->isRunning());
+}
+
+TEST_F(Controller, PenDisplayArrivalSkipsEveryFirmwareQuery) {
+  SimulatedWorld& world = plugIn("Fjord5pro");
+  ASSERT_EQ(world.firmwareInterface(), nullptr);
+  // A firmware interface that would answer, to see that nobody asks it.
+  SimIapDevice::Config config;
+  config.devType = MyQmlEnum::CFG_Fjord5pro;
+  auto iap = std::make_shared<SimIapDevice>(config);
+  platform::HidBackend::current().registerVirtual(iap);
+
+  VarnexTablet& controller = startController();
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_EQ(controller.devName(), "Fjord 5Pro");
+  EXPECT_NE(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_TRUE(iap->requests().empty());
+  EXPECT_EQ(controller.firmware().devType(), -1);
+  platform::HidBackend::current().unregisterVirtual(iap.get());
+}
+
+TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
+  m_world = std::make_unique<SimulatedWorld>(*ModelTable::byKey("LarkB"));
+  platform::HidBackend::current().unregisterVirtual(m_world->firmwareInterface().get());
+  m_world->tablet()->unregister();
+  VarnexTablet& controller = startController();
+  ASSERT_FALSE(controller.isConnected());
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+
+  SimIapDevice::Config config;
+  config.devType = MyQmlEnum::CFG_LarkB;
+  config.inBootLoader = true;
+  auto bootLoader = std::make_shared<SimIapDevice>(config);
+  platform::HidBackend::current().registerVirtual(bootLoader);
+  m_world->tablet()->plugIn();
+  // The user is asked to pick a firmware file, and cancels.
+  m_answer = PromptService::Answer::Cancel;
+  controller.detection().scanDevices();
+
+  EXPECT_FALSE(m_prompts.isEmpty());
+  EXPECT_EQ(states.size(), 0);
+  EXPECT_FALSE(controller.isConnected());
+  EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_FALSE(controller.processInfo().isRunning());
+  platform::HidBackend::current().unregisterVirtual(bootLoader.get());
+}
+
+TEST_F(Controller, SuspendClosesTheTabletAndWakingFindsItAgain) {
+  plugIn("MesaA");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+
+  emit controller.detection().s_systemState(DetectionDevice::SystemSuspending);
+  ASSERT_EQ(states.size(), 1);
+  EXPECT_EQ(states[0], (QVariantList{false, int(MyQmlEnum::CFG_MesaA)}));
+  EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
+  // A second suspend while closed tells the window nothing more.
+  emit controller.detection().s_systemState(DetectionDevice::SystemSuspending);
+  EXPECT_EQ(states.size(), 1);
+
+  emit controller.detection().s_systemState(DetectionDevice::SystemResumed);
+  ASSERT_EQ(states.size(), 2);
+  EXPECT_EQ(states[1], (QVariantList{true, int(MyQmlEnum::CFG_MesaA)}));
+  EXPECT_NE(controller.devOperateThread()->tablet(), nullptr);
+}
+
+TEST_F(Controller, DialCentreKeyHeldForTheLongPressTimeShowsTheKeysOnce) {
+  plugIn("LarkC");
+  VarnexTablet& controller = startController();
+  QSignalSpy longPresses(&controller, &VarnexTablet::longPressCenterKey);
+  QTimer* timer = controller.longPressTimer();
+
+  // A press shorter than the timer: released while it runs, nothing fires.
+  emit controller.devOperateThread()->swiveCenterKey(true);
+  ASSERT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 800);
+  EXPECT_TRUE(timer->isSingleShot());
+  emit controller.devOperateThread()->swiveCenterKey(false);
+  EXPECT_FALSE(timer->isActive());
+
+  // A press held: one signal with the model, and no repeat while still held.
+  emit controller.devOperateThread()->swiveCenterKey(true);
+  ASSERT_TRUE(longPresses.wait(5000));
+  EXPECT_EQ(longPresses.size(), 1);
+  EXPECT_EQ(longPresses[0][0].toInt(), int(MyQmlEnum::CFG_LarkC));
+  EXPECT_FALSE(timer->isActive());
+  emit controller.devOperateThread()->swiveCenterKey(false);
+  EXPECT_EQ(longPresses.size(), 1);
+}
+
+TEST_F(Controller, KritaGetsItsOwnZoomInShortcut) {
+  VarnexTablet& controller = startController();
+  controller.onCurrentProcessName("KRITA");
+  EXPECT_EQ(KeyFunctionTable::canvasZoomInShortcut(), "[Ctrl]+[Plus]");
+  controller.onCurrentProcessName("krita-nightly");
+  EXPECT_EQ(KeyFunctionTable::canvasZoomInShortcut(), "[Ctrl]+[=]");
+}
+
+TEST_F(Controller, KeyCodesBecomeShortcutTexts) {
+  VarnexTablet& controller = startController();
+  EXPECT_EQ(controller.keyToString(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "[Ctrl]+[Shift]+[S]");
+  EXPECT_EQ(controller.keyToString(Qt::CTRL | Qt::Key_Z), "[Ctrl]+[Z]");
+  EXPECT_EQ(controller.keyToString(Qt::Key_F5), "[F5]");
+  EXPECT_EQ(controller.keyToString(0), "");
+}
+
+TEST_F(Controller, VersionAndSystemInformation) {
+  plugIn("LarkA");
+  VarnexTablet& controller = startController();
+  const QString version = controller.getSoftVersion();
+  EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(version).hasMatch()) << version.toStdString();
+  EXPECT_TRUE(version.startsWith(VARNEX_VERSION)) << version.toStdString();
+
+  // The arrival asked on the pool; the answer comes from there.
+  ASSERT_TRUE(waitFor([&] { return !controller.sysInfo().isEmpty(); }));
+  const QVariantMap info = controller.sysInfo();
+  EXPECT_EQ(info.value("sysName").toString(), QSysInfo::prettyProductName());
+  EXPECT_TRUE(info.value("sysVer").toString().startsWith(QSysInfo::kernelType() + ' ' + QSysInfo::kernelVersion()));
+  EXPECT_EQ(info.value("sysBits").toString(), QSysInfo::currentCpuArchitecture());
+}
+
+TEST_F(Controller, TheLinksFollowTheLanguage) {
+  VarnexTablet& controller = startController();
+  Trans& trans = *controller.trans();
+  ASSERT_TRUE(trans.languageList().contains("English"));
+  ASSERT_TRUE(trans.languageList().contains(QString::fromUtf8("中文")));
+  trans.reTrans(QString::fromUtf8("中文"));
+  const QString chinese = ConfigFile::instance()->getUrl(MyQmlEnum::EDownLoadurl);
+  trans.reTrans("English");
+  const QString international = ConfigFile::instance()->getUrl(MyQmlEnum::EDownLoadurl);
+  EXPECT_NE(chinese, international);
+  trans.reTrans(QString::fromUtf8("中文"));
+  EXPECT_EQ(ConfigFile::instance()->getUrl(MyQmlEnum::EDownLoadurl), chinese);
+}
+
+TEST_F(Controller, SettingsFileUnderTheOldModelNameMovesToTheDisplayName) {
+  const QString directory = ConfigFile::instance()->settingsDirectory();
+  QFile::remove(directory + "/Mesa B_config.ini");
+  {
+    QSettings old(directory + "/MesaB_config.ini", QSettings::IniFormat);
+    old.setValue("global/MouseRate", 7.5);
+  }
+  // Where both exist the newer file counts and the old one stays as it is.
+  {
+    QSettings both(directory + "/K40 V2_config.ini", QSettings::IniFormat);
+    both.setValue("global/MouseRate", 2.0);
+    QSettings old(directory + "/K40V2_config.ini", QSettings::IniFormat);
+    old.setValue("global/MouseRate", 3.0);
+  }
+
+  plugIn("MesaB");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  EXPECT_FALSE(QFile::exists(directory + "/MesaB_config.ini"));
+  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 7.5);
+
+  m_controller.reset();
+  m_world.reset();
+  plugIn("K40V2");
+  startController();
+  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 2.0);
+  EXPECT_DOUBLE_EQ(QSettings(directory + "/K40V2_config.ini", QSettings::IniFormat).value("global/MouseRate").toDouble(),
+                   3.0);
+}
+
+TEST_F(Controller, MesaBWithFirmware115ReadsTheWiderRange) {
+  SimulatedWorld& world = plugIn("MesaB");
+  // Replace the world's firmware interface by one of the wide firmware.
+  platform::HidBackend::current().unregisterVirtual(world.firmwareInterface().get());
+  SimIapDevice::Config config;
+  config.devType = MyQmlEnum::CFG_MesaB;
+  config.firmwareMajor = 1;
+  config.firmwareMinor = 15;
+  auto iap = std::make_shared<SimIapDevice>(config);
+  platform::HidBackend::current().registerVirtual(iap);
+
+  VarnexTablet& controller = startController();
+  ASSERT_EQ(controller.firmware().firmwareVer(), "1.15");
+  ASSERT_NE(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_EQ(controller.devOperateThread()->tablet()->settings.maxX, ModelTable::kMesaBWideMaxX);
+  platform::HidBackend::current().unregisterVirtual(iap.get());
+}
+
+TEST_F(Controller, RefusedVirtualDeviceLeavesNothingOpenAndALaterArrivalStartsClean) {
+  if (QFile::exists("/dev/uinput")) GTEST_SKIP() << "a real virtual pen could be made here";
+  plugIn("LarkD2");
+  platform::VirtualPen::uninstall();
+  VarnexTablet& controller = startController();
+
+  // The user was told, and the controller holds no half-open tablet.
+  EXPECT_EQ(m_prompts.size(), 1);
+  EXPECT_FALSE(controller.isConnected());
+  EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_EQ(controller.devOperateThread()->digitizerLink(), nullptr);
+  EXPECT_FALSE(controller.devOperateThread()->isRunning());
+  EXPECT_FALSE(controller.processInfo().isRunning());
+
+  // The virtual pen is back (VMulti installed): the next arrival works.
+  platform::VirtualPen::installRecorder();
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  controller.detection().scanDevices();
+  ASSERT_EQ(states.size(), 1);
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_NE(controller.devOperateThread()->digitizerLink(), nullptr);
+  EXPECT_TRUE(controller.devOperateThread()->isRunning());
+}
+
+TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
+  plugIn("LarkA");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  auto unplugAndReplug = [&] {
+    emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
+    controller.detection().scanDevices();
+  };
+  // The first cycle may start pool threads that then stay.
+  unplugAndReplug();
+  ASSERT_TRUE(waitFor([&] { return !controller.sysInfo().isEmpty(); }));
+  const int descriptors = openDescriptors();
+  const int threadsBefore = threads();
+  for (int i = 0; i < 100; ++i) unplugAndReplug();
+  EXPECT_EQ(states.size(), 2 * 101);
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_TRUE(controller.devOperateThread()->isRunning());
+  EXPECT_EQ(openDescriptors(), descriptors);
+  EXPECT_LE(threads(), threadsBefore);
+  // One pen link and one mode link, the current ones.
+  emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
+  EXPECT_EQ(controller.devOperateThread()->digitizerLink(), nullptr);
+  EXPECT_EQ(controller.devOperateThread()->controlLink(), nullptr);
+}
