@@ -6,6 +6,7 @@
 #include "driver/app/SimulatedWorld.h"
 #include "driver/app/VarnexTablet.h"
 #include "driver/tablet/ModelTable.h"
+#include "platform/session/SingleInstance.h"
 #include "platform/system/CrashHandler.h"
 #include "platform/system/TerminationSignals.h"
 
@@ -50,6 +51,11 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // One driver per user: a later start asks the running one to show its
+  // window and ends, before it makes an application object or a log line.
+  platform::SingleInstance instance(QStringLiteral("VarnexDriver"));
+  if (!instance.claim()) return 0;
+
   PassedOnArguments passedOn(argv[0], options.passedOn);
   QApplication app(passedOn.count, passedOn.pointers.data());
   // The settings window hides when closed; the tray program lives on.
@@ -76,6 +82,9 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     VarnexTablet controller;
+    instance.publish([&controller](quint32 dwData, const QByteArray& data) {
+      return controller.detection().copyData(dwData, data);
+    });
     if (world) world->start();
     if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
     result = app.exec();

@@ -58,7 +58,10 @@ VarnexTablet::VarnexTablet(QObject* parent) : QObject(parent) {
   connect(&m_screenInfo, &ScreenInfo::realScreenRect, m_devOperateThread,
           QOverload<QRect, QRect>::of(&DevOperateThread::setMapperArea));
   connect(&m_screenInfo, &ScreenInfo::realScreenRect, m_devOperateThread,
-          [this](QRect& screenRect, QRect&) { m_devOperateThread->moveHintTextPos(screenRect); });
+          [this](const QRect& screenRect, const QRect&) {
+            QRect hintArea = screenRect;
+            m_devOperateThread->moveHintTextPos(hintArea);
+          });
 
   m_detection.scanDevices();
 
@@ -110,7 +113,7 @@ void VarnexTablet::setupQmlEngine() {
   context->setContextProperty(QStringLiteral("trans"), m_trans);
 
   context->setContextProperty(QStringLiteral("screenInfo"), &m_screenInfo);
-  m_engine.addImageProvider(QStringLiteral("screenImage"), m_screenInfo.imageProvider());
+  m_engine.addImageProvider(QStringLiteral("screenImage"), m_screenInfo.takeScreenImageProvider());
   m_engine.addImageProvider(QStringLiteral("progamIcon"), new IconProvider);
 
   context->setContextProperty(QStringLiteral("configFile"), ConfigFile::instance());
@@ -147,7 +150,7 @@ void VarnexTablet::getDevName(int devType, bool isArrival, QString& devName, QSt
   if (names->devModel) devModel = QString::fromUtf8(names->devModel);
 }
 
-void VarnexTablet::onDevArrivalOrRemove(int devType, bool isArrival) {
+void VarnexTablet::onDevArrivalOrRemove(MyQmlEnum::VARNEX devType, bool isArrival) {
   qCDebug(lcController) << "devType:" << devType << " isDevArrival:" << isArrival;
   m_devType = devType;
   m_isConnected = isArrival;
@@ -169,13 +172,13 @@ void VarnexTablet::onDevArrivalOrRemove(int devType, bool isArrival) {
   emit devStateChanged(isArrival, devType);
 }
 
-bool VarnexTablet::startDevice(int devType) {
+bool VarnexTablet::startDevice(MyQmlEnum::VARNEX devType) {
   getDevName(devType, true, m_devName, m_devModel);
   ConfigFile* config = ConfigFile::instance();
   if (const ModelEntry* model = ModelTable::byDevType(devType))
     LegacySettingsFile::moveToDisplayName(config->settingsDirectory(), QLatin1String(model->key), m_devName);
   config->setDeviceConfig(m_devName, devType);
-  m_displayMonitorDevice.devType = devType;
+  m_displayMonitorDevice.setDevType(devType);
   m_screenInfo.setDevType(devType);
 
   if (!MyQmlEnum::isPenDisplay(devType) &&
@@ -193,10 +196,6 @@ bool VarnexTablet::startDevice(int devType) {
     return false;
   }
   applyStoredSettings();
-  // A watcher asked to stop at the last removal may still be finishing its
-  // last poll; starting a running thread would do nothing and leave it to
-  // end on the old request.
-  if (m_processInfo.isRunning()) m_processInfo.wait();
   m_processInfo.start(QThread::InheritPriority);
   return true;
 }
@@ -293,7 +292,7 @@ void VarnexTablet::setRotationAngle(int angle) {
       platform::WindowRaiser::current().raiseWindowOfClass(QString::fromLatin1(kRaisedAfterRotation));
     }
   }
-  m_screenInfo.delayedRefresh();
+  m_screenInfo.refreshScreenRectLater();
 }
 
 QString VarnexTablet::findDigitalScreenName() {

@@ -2,6 +2,7 @@
 
 #include "driver/app/DetectionDevice.h"
 #include "driver/app/ProcessInfo.h"
+#include "driver/core/MyQmlEnum.h"
 #include "driver/display/DisplayMonitorDevice.h"
 #include "driver/display/ScreenInfo.h"
 #include "driver/firmware/QFirmwareUpgrade.h"
@@ -89,14 +90,14 @@ class VarnexTablet : public QObject {
   void onCurrentProcessName(QString name);
 
  private slots:
-  void onDevArrivalOrRemove(int devType, bool isArrival);
+  void onDevArrivalOrRemove(MyQmlEnum::VARNEX devType, bool isArrival);
   void onSwiveCenterKey(bool isPressed);
   void onSystemState(DetectionDevice::SyStemState state);
   void onLanguageChanged(const QString& language);
 
  private:
   void setupQmlEngine();
-  bool startDevice(int devType);
+  bool startDevice(MyQmlEnum::VARNEX devType);
   void applyStoredSettings();
 
   DetectionDevice m_detection;
@@ -108,7 +109,7 @@ class VarnexTablet : public QObject {
   ProcessInfo m_processInfo;
   DisplayMonitorDevice m_displayMonitorDevice;
   QFirmwareUpgrade m_firmwareUpgrade;
-  int m_devType = -1;
+  MyQmlEnum::VARNEX m_devType = MyQmlEnum::CFG_None;
   bool m_isConnected = false;
   QString m_devName;
   QTimer* m_longPressTimer = nullptr;

@@ -23,6 +23,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSysInfo>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -300,7 +301,9 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   EXPECT_TRUE(controller.isConnected());
   EXPECT_TRUE(controller.devOperateThread()->isRunning());
   EXPECT_EQ(openDescriptors(), descriptors);
-  EXPECT_LE(threads(), threadsBefore);
+  // The pool that reads the system information may hold a few threads more
+  // or less; a thread left behind per cycle would be a hundred.
+  EXPECT_LE(threads(), threadsBefore + QThreadPool::globalInstance()->maxThreadCount());
   // One pen link and one mode link, the current ones.
   emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
   EXPECT_EQ(controller.devOperateThread()->digitizerLink(), nullptr);
