@@ -85,7 +85,15 @@ int main(int argc, char** argv) {
     instance.publish([&controller](quint32 dwData, const QByteArray& data) {
       return controller.detection().copyData(dwData, data);
     });
-    if (world) world->start();
+    // VARNEX_SIMULATE_IDLE: the simulated tablet stays connected but sends
+    // nothing, as a tablet lying on the desk; for measuring what the driver
+    // costs while the user does not draw.
+    if (world) {
+      if (qEnvironmentVariableIsSet("VARNEX_SIMULATE_IDLE"))
+        world->start(0, 0);
+      else
+        world->start();
+    }
     if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
     result = app.exec();
     if (world) world->stop();

@@ -90,8 +90,8 @@ void SimulatedWorld::plugIn() {
 }
 
 void SimulatedWorld::start(int feedIntervalMs, int summaryIntervalMs) {
-  m_feedTimer.start(feedIntervalMs);
-  m_summaryTimer.start(summaryIntervalMs);
+  if (feedIntervalMs > 0) m_feedTimer.start(feedIntervalMs);
+  if (summaryIntervalMs > 0) m_summaryTimer.start(summaryIntervalMs);
 }
 
 void SimulatedWorld::stop() {

@@ -51,7 +51,7 @@ class SimulatedWorld : public QObject {
   QString deviceName() const;
 
   // Starts feeding a report every feedIntervalMs and logging a summary every
-  // summaryIntervalMs.
+  // summaryIntervalMs; 0 leaves that timer off (a tablet lying untouched).
   void start(int feedIntervalMs = 10, int summaryIntervalMs = 1000);
   void stop();
 
