@@ -82,9 +82,10 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     VarnexTablet controller;
-    instance.publish([&controller](quint32 dwData, const QByteArray& data) {
+    const bool published = instance.publish([&controller](quint32 dwData, const QByteArray& data) {
       return controller.detection().copyData(dwData, data);
     });
+    if (published) qInfo() << "hand-over point published";
     // VARNEX_SIMULATE_IDLE: the simulated tablet stays connected but sends
     // nothing, as a tablet lying on the desk; for measuring what the driver
     // costs while the user does not draw.

@@ -1,0 +1,145 @@
+// The driver with its settings window on a private X server: the window
+// shows at start unless asked to stay hidden, and a second start brings the
+// running driver's window forward instead of starting another driver.
+
+#include "tests/platform/InputXvfbServer.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+const char* const kWindowTitle = "Varnex_tablet_driver";
+
+// Whether a viewable window of that title is on the server (a reparenting
+// window manager is not running here, so the top levels are enough; one
+// level below covers an embedding root).
+bool titledWindowViewable(Display* display, Window parent, int depth) {
+  Window root = 0, parentReturn = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, parent, &root, &parentReturn, &children, &count)) return false;
+  bool found = false;
+  for (unsigned int i = 0; i < count && !found; ++i) {
+    char* name = nullptr;
+    if (XFetchName(display, children[i], &name) && name) {
+      XWindowAttributes attributes;
+      found = qstrcmp(name, kWindowTitle) == 0 && XGetWindowAttributes(display, children[i], &attributes) &&
+              attributes.map_state == IsViewable;
+      XFree(name);
+    }
+    if (!found && depth > 1) found = titledWindowViewable(display, children[i], depth - 1);
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+class WindowProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_server.running()) << "Xvfb did not start";
+    m_display = XOpenDisplay(m_server.display().constData());
+    ASSERT_NE(m_display, nullptr);
+    m_home = testenv::freshDir("window");
+    QFile::setPermissions(m_home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  void TearDown() override {
+    for (QProcess* driver : {&m_first, &m_second}) {
+      if (driver->state() == QProcess::NotRunning) continue;
+      driver->terminate();
+      if (!driver->waitForFinished(10000)) driver->kill();
+      driver->waitForFinished();
+    }
+    if (m_display) XCloseDisplay(m_display);
+  }
+
+  void start(QProcess& driver, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", m_home);
+    environment.insert("XDG_DATA_HOME", m_home + "/data");
+    environment.insert("XDG_CONFIG_HOME", m_home + "/config");
+    environment.insert("XDG_CACHE_HOME", m_home + "/cache");
+    environment.insert("XDG_RUNTIME_DIR", m_home);
+    environment.insert("DISPLAY", QString::fromLatin1(m_server.display()));
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("WAYLAND_DISPLAY");
+    driver.setProcessEnvironment(environment);
+    driver.start(testenv::binaryDir() + "/driver/VarnexDriver", arguments);
+    ASSERT_TRUE(driver.waitForStarted());
+  }
+
+  QString log() const {
+    const QDir logDir(m_home + "/data/varnex/VarnexDriver/Log");
+    QString text;
+    for (const QString& page : logDir.entryList({"*.html"}, QDir::Files, QDir::Name)) {
+      QFile file(logDir.filePath(page));
+      if (file.open(QIODevice::ReadOnly)) text += QString::fromUtf8(file.readAll());
+    }
+    return text;
+  }
+
+  template <typename Done>
+  bool waitFor(Done done, int timeoutMs = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+      if (clock.elapsed() > timeoutMs) return false;
+      QThread::msleep(20);
+    }
+    return true;
+  }
+
+  bool windowViewable() { return titledWindowViewable(m_display, DefaultRootWindow(m_display), 2); }
+
+  // The driver got as far as waiting for events, with or without a tablet.
+  bool started() { return log().contains("hand-over point published"); }
+
+  InputXvfbServer m_server;
+  Display* m_display = nullptr;
+  QString m_home;
+  QProcess m_first;
+  QProcess m_second;
+};
+
+}  // namespace
+
+TEST_F(WindowProgram, TheWindowShowsAtStartAndTheSimulatedTabletIsThere) {
+  start(m_first, {"--simulate", "LarkA"});
+  ASSERT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
+  EXPECT_TRUE(log().contains("isDevArrival: true")) << log().toStdString();
+  EXPECT_FALSE(log().contains("is not in the resources")) << log().toStdString();
+  EXPECT_FALSE(log().contains("failed to load")) << log().toStdString();
+}
+
+TEST_F(WindowProgram, ASecondStartEndsAtOnceAndShowsTheFirstsHiddenWindow) {
+  // No tablet (the real platform, and none is plugged in here): nothing
+  // shows the window but the hand-over.
+  start(m_first, {"--hidden"});
+  ASSERT_TRUE(waitFor([&] { return started(); })) << log().toStdString();
+  EXPECT_FALSE(windowViewable());
+
+  start(m_second, {});
+  ASSERT_TRUE(m_second.waitForFinished(20000));
+  EXPECT_EQ(m_second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(m_second.exitCode(), 0);
+  EXPECT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
+  // Only the first wrote a start line.
+  EXPECT_EQ(log().count("================progress start================"), 1);
+
+  // Once the first has ended, a new start is the first again.
+  m_first.terminate();
+  ASSERT_TRUE(m_first.waitForFinished(20000));
+  EXPECT_EQ(m_first.exitCode(), 0);
+  start(m_second, {"--hidden"});
+  EXPECT_TRUE(waitFor([&] { return started(); }));
+  EXPECT_EQ(m_second.state(), QProcess::Running);
+}
