@@ -4,6 +4,7 @@
 #include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/tablet/SimulatedTablet.h"
 #include "platform/hid/HidBackend.h"
+#include "platform/display/sim/SimDisplayOutputs.h"
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/input/sim/SimInputInjector.h"
 #include "platform/session/sim/SimForeground.h"
@@ -51,6 +52,10 @@ SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
     m_firmwareInterface = std::make_shared<SimIapDevice>(firmware);
     platform::HidBackend::current().registerVirtual(m_firmwareInterface);
   }
+  // One plain screen: turning the pen display must not turn the user's own.
+  auto displays = std::make_unique<platform::SimDisplayOutputs>(platform::SimDisplayOutputs::singleScreenDesk());
+  m_displays = displays.get();
+  platform::DisplayOutputs::install(std::move(displays));
   connect(&m_feedTimer, &QTimer::timeout, this, &SimulatedWorld::feedNextReport);
   connect(&m_summaryTimer, &QTimer::timeout, this, &SimulatedWorld::logSummary);
   // The user moves between two drawing programs and the driver's own
@@ -66,6 +71,7 @@ SimulatedWorld::~SimulatedWorld() {
   stop();
   if (m_firmwareInterface) platform::HidBackend::current().unregisterVirtual(m_firmwareInterface.get());
   if (m_tablet) m_tablet->unregister();
+  platform::DisplayOutputs::install(nullptr);
 }
 
 QString SimulatedWorld::deviceName() const {

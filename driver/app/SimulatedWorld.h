@@ -13,6 +13,7 @@
 class SimIapDevice;
 
 namespace platform {
+class SimDisplayOutputs;
 class SimHidDevice;
 }
 
@@ -69,6 +70,8 @@ class SimulatedWorld : public QObject {
   platform::SimulatedPlatform& platform() { return m_platform; }
   // Null while unplugged.
   const std::shared_ptr<platform::SimHidDevice>& tablet() const { return m_tablet; }
+  // The one simulated screen, which the pen display's rotation turns.
+  platform::SimDisplayOutputs& displays() const { return *m_displays; }
   // Null for pen displays.
   const std::shared_ptr<SimIapDevice>& firmwareInterface() const { return m_firmwareInterface; }
 
@@ -77,6 +80,7 @@ class SimulatedWorld : public QObject {
   platform::SimulatedPlatform m_platform;
   std::shared_ptr<platform::SimHidDevice> m_tablet;
   std::shared_ptr<SimIapDevice> m_firmwareInterface;
+  platform::SimDisplayOutputs* m_displays = nullptr;  // owned by DisplayOutputs
   SimulatedReports m_reports;
   QTimer m_feedTimer;
   QTimer m_summaryTimer;

@@ -13,7 +13,10 @@
 #include "driver/tablet/SimulatedTablet.h"
 #include "driver/tablet/Tablet.h"
 #include "platform/hid/HidBackend.h"
+#include "platform/display/sim/SimDisplayOutputs.h"
 #include "platform/hid/sim/SimHidDevice.h"
+#include "platform/session/sim/SimSession.h"
+#include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 
 #include <QDir>
@@ -78,8 +81,9 @@ TEST_F(Controller, TabletArrivalReadsTheFirmwareOpensTheTabletAndTellsTheWindow)
 
   // Removal stops everything and tells the window; the names go.
   QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
-  emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
-  ASSERT_EQ(states.size(), 1);
+  m_world->unplug();
+  ASSERT_TRUE(waitFor([&] { return states.size() >= 1; }));
+  EXPECT_EQ(states.size(), 1);
   EXPECT_EQ(states[0], (QVariantList{false, int(MyQmlEnum::CFG_LarkA)}));
   EXPECT_FALSE(controller.isConnected());
   EXPECT_EQ(controller.devName(), "");
@@ -108,7 +112,7 @@ TEST_F(Controller, PenDisplayArrivalSkipsEveryFirmwareQuery) {
 TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
   m_world = std::make_unique<SimulatedWorld>(*ModelTable::byKey("LarkB"));
   platform::HidBackend::current().unregisterVirtual(m_world->firmwareInterface().get());
-  m_world->tablet()->unregister();
+  m_world->unplug();
   VarnexTablet& controller = startController();
   ASSERT_FALSE(controller.isConnected());
   QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
@@ -118,12 +122,11 @@ TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
   config.inBootLoader = true;
   auto bootLoader = std::make_shared<SimIapDevice>(config);
   platform::HidBackend::current().registerVirtual(bootLoader);
-  m_world->tablet()->plugIn();
   // The user is asked to pick a firmware file, and cancels.
   m_answer = PromptService::Answer::Cancel;
-  controller.detection().scanDevices();
+  m_world->plugIn();
 
-  EXPECT_FALSE(m_prompts.isEmpty());
+  ASSERT_TRUE(waitFor([&] { return !m_prompts.isEmpty(); }));
   EXPECT_EQ(states.size(), 0);
   EXPECT_FALSE(controller.isConnected());
   EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
@@ -137,16 +140,19 @@ TEST_F(Controller, SuspendClosesTheTabletAndWakingFindsItAgain) {
   ASSERT_TRUE(controller.isConnected());
   QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
 
-  emit controller.detection().s_systemState(DetectionDevice::SystemSuspending);
-  ASSERT_EQ(states.size(), 1);
+  platform::SimSession& session = m_world->platform().session();
+  session.suspend();
+  ASSERT_TRUE(waitFor([&] { return states.size() >= 1; }));
   EXPECT_EQ(states[0], (QVariantList{false, int(MyQmlEnum::CFG_MesaA)}));
   EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
   // A second suspend while closed tells the window nothing more.
-  emit controller.detection().s_systemState(DetectionDevice::SystemSuspending);
+  session.suspend();
+  QCoreApplication::processEvents();
   EXPECT_EQ(states.size(), 1);
 
-  emit controller.detection().s_systemState(DetectionDevice::SystemResumed);
-  ASSERT_EQ(states.size(), 2);
+  session.resume();
+  ASSERT_TRUE(waitFor([&] { return states.size() >= 2; }));
+  EXPECT_EQ(states.size(), 2);
   EXPECT_EQ(states[1], (QVariantList{true, int(MyQmlEnum::CFG_MesaA)}));
   EXPECT_NE(controller.devOperateThread()->tablet(), nullptr);
 }
@@ -297,9 +303,12 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   VarnexTablet& controller = startController();
   ASSERT_TRUE(controller.isConnected());
   QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  SimulatedWorld& world = *m_world;
   auto unplugAndReplug = [&] {
-    emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
-    controller.detection().scanDevices();
+    const int before = states.size();
+    world.unplug();
+    world.plugIn();
+    ASSERT_TRUE(waitFor([&] { return states.size() >= before + 2; }));
   };
   // Each arrival reads the system information on the pool, whose threads
   // (each with its event descriptor) come and go; waitForDone() ends them.
@@ -315,7 +324,42 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   EXPECT_EQ(openDescriptors().join('\n').toStdString(), descriptors.join('\n').toStdString());
   EXPECT_EQ(threads(), threadsBefore);
   // One pen link and one mode link, the current ones.
-  emit controller.detection().s_devTypeAndState(MyQmlEnum::CFG_LarkA, false);
+  world.unplug();
+  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
   EXPECT_EQ(controller.devOperateThread()->digitizerLink(), nullptr);
   EXPECT_EQ(controller.devOperateThread()->controlLink(), nullptr);
+}
+
+TEST_F(Controller, RotatingAPenDisplayTurnsItsMonitorAndLaterBringsTheDrawingProgramBack) {
+  SimulatedWorld& world = plugIn("Fjord4Pro");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  EXPECT_EQ(controller.findDigitalScreenName(), "SIM-1");
+  auto* raiser = dynamic_cast<platform::SimWindowRaiser*>(&platform::WindowRaiser::current());
+  ASSERT_NE(raiser, nullptr);
+  QSignalSpy screenRects(&controller.screenInfo(), &ScreenInfo::realScreenRect);
+
+  // The window sets the stored angle when it loads: the monitor turns, but
+  // nothing else is brought forward. An angle that is none of the four is 0°.
+  controller.setRotationAngle(45);
+  ASSERT_EQ(world.displays().modeChanges().size(), 1);
+  EXPECT_EQ(world.displays().modeChanges()[0].outputName, "SIM-1");
+  EXPECT_EQ(world.displays().modeChanges()[0].orientation, 0);
+  EXPECT_TRUE(raiser->raised().isEmpty());
+  // The screen's new rectangle reaches the mapper once the desktop settled.
+  EXPECT_TRUE(screenRects.wait(5000));
+
+  controller.setRotationAngle(270);
+  ASSERT_EQ(world.displays().modeChanges().size(), 2);
+  EXPECT_EQ(world.displays().modeChanges()[1].orientation, 3);
+  EXPECT_EQ(world.displays().modeChanges()[1].size, QSize(1080, 1920));
+  EXPECT_EQ(raiser->raised(), QStringList{"class:Photoshop"});
+}
+
+TEST_F(Controller, RotatingATabletLeavesTheMonitorAlone) {
+  SimulatedWorld& world = plugIn("LarkA");
+  VarnexTablet& controller = startController();
+  controller.setRotationAngle(90);
+  controller.setRotationAngle(180);
+  EXPECT_TRUE(world.displays().modeChanges().isEmpty());
 }
