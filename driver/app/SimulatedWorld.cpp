@@ -84,6 +84,8 @@ void SimulatedWorld::unplug() {
   m_tablet->unplug();
   m_tablet->unregister();
   m_tablet.reset();
+  // The firmware interface is part of the same USB device.
+  if (m_firmwareInterface) platform::HidBackend::current().unregisterVirtual(m_firmwareInterface.get());
   m_platform.session().unplug(deviceName());
   qCInfo(lcSimulation).noquote() << "simulated" << m_model.key << "unplugged";
 }
@@ -91,8 +93,15 @@ void SimulatedWorld::unplug() {
 void SimulatedWorld::plugIn() {
   if (m_tablet) return;
   m_tablet = SimulatedTablet::plugIn(m_model);
+  if (m_firmwareInterface) platform::HidBackend::current().registerVirtual(m_firmwareInterface);
   m_platform.session().plugIn(deviceName());
   qCInfo(lcSimulation).noquote() << "simulated" << m_model.key << "plugged in";
+}
+
+void SimulatedWorld::setFirmwareInterface(std::shared_ptr<SimIapDevice> device) {
+  if (m_firmwareInterface) platform::HidBackend::current().unregisterVirtual(m_firmwareInterface.get());
+  m_firmwareInterface = std::move(device);
+  if (m_firmwareInterface && m_tablet) platform::HidBackend::current().registerVirtual(m_firmwareInterface);
 }
 
 void SimulatedWorld::start(int feedIntervalMs, int summaryIntervalMs) {

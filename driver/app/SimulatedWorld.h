@@ -72,6 +72,8 @@ class SimulatedWorld : public QObject {
   const std::shared_ptr<platform::SimHidDevice>& tablet() const { return m_tablet; }
   // The one simulated screen, which the pen display's rotation turns.
   platform::SimDisplayOutputs& displays() const { return *m_displays; }
+  // Replaces the firmware interface (a boot loader, another firmware).
+  void setFirmwareInterface(std::shared_ptr<SimIapDevice> device);
   // Null for pen displays.
   const std::shared_ptr<SimIapDevice>& firmwareInterface() const { return m_firmwareInterface; }
 

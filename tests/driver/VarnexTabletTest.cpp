@@ -111,7 +111,6 @@ TEST_F(Controller, PenDisplayArrivalSkipsEveryFirmwareQuery) {
 
 TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
   m_world = std::make_unique<SimulatedWorld>(*ModelTable::byKey("LarkB"));
-  platform::HidBackend::current().unregisterVirtual(m_world->firmwareInterface().get());
   m_world->unplug();
   VarnexTablet& controller = startController();
   ASSERT_FALSE(controller.isConnected());
@@ -120,8 +119,7 @@ TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
   SimIapDevice::Config config;
   config.devType = MyQmlEnum::CFG_LarkB;
   config.inBootLoader = true;
-  auto bootLoader = std::make_shared<SimIapDevice>(config);
-  platform::HidBackend::current().registerVirtual(bootLoader);
+  m_world->setFirmwareInterface(std::make_shared<SimIapDevice>(config));
   // The user is asked to pick a firmware file, and cancels.
   m_answer = PromptService::Answer::Cancel;
   m_world->plugIn();
@@ -131,7 +129,6 @@ TEST_F(Controller, TabletInItsBootLoaderResumesTheUpgradeAndStaysClosed) {
   EXPECT_FALSE(controller.isConnected());
   EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
   EXPECT_FALSE(controller.processInfo().isRunning());
-  platform::HidBackend::current().unregisterVirtual(bootLoader.get());
 }
 
 TEST_F(Controller, SuspendClosesTheTabletAndWakingFindsItAgain) {
@@ -259,19 +256,16 @@ TEST_F(Controller, SettingsFileUnderTheOldModelNameMovesToTheDisplayName) {
 TEST_F(Controller, MesaBWithFirmware115ReadsTheWiderRange) {
   SimulatedWorld& world = plugIn("MesaB");
   // Replace the world's firmware interface by one of the wide firmware.
-  platform::HidBackend::current().unregisterVirtual(world.firmwareInterface().get());
   SimIapDevice::Config config;
   config.devType = MyQmlEnum::CFG_MesaB;
   config.firmwareMajor = 1;
   config.firmwareMinor = 15;
-  auto iap = std::make_shared<SimIapDevice>(config);
-  platform::HidBackend::current().registerVirtual(iap);
+  world.setFirmwareInterface(std::make_shared<SimIapDevice>(config));
 
   VarnexTablet& controller = startController();
   ASSERT_EQ(controller.firmware().firmwareVer(), "1.15");
   ASSERT_NE(controller.devOperateThread()->tablet(), nullptr);
   EXPECT_EQ(controller.devOperateThread()->tablet()->settings.maxX, ModelTable::kMesaBWideMaxX);
-  platform::HidBackend::current().unregisterVirtual(iap.get());
 }
 
 TEST_F(Controller, RefusedVirtualDeviceLeavesNothingOpenAndALaterArrivalStartsClean) {
