@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QDir>
 #include <QMetaEnum>
 #include <QQmlComponent>
 #include <QQuickItem>
@@ -25,6 +26,10 @@ using namespace MyQmlEnum;
 class Window : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Every test starts from a fresh installation.
+    const QString settings = harness.config().settingsDirectory();
+    QDir(settings).removeRecursively();
+    QDir().mkpath(settings);
     ASSERT_TRUE(harness.load()) << harness.errors.toStdString();
     harness.window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.window()));

@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   ::testing::InitGoogleTest(&argc, argv);
+  // Listing the tests needs no window system.
+  if (listing) return RUN_ALL_TESTS();
   QApplication app(argc, argv);
   QApplication::setOrganizationName("varnex");
   QApplication::setApplicationName("VarnexDriver");

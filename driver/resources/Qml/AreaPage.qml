@@ -207,8 +207,11 @@ Item {
         }
     }
 
-    // Cards settle their layout a moment after a reload or a page switch.
+    // The corners move with the rectangles (followed at once) and with the
+    // layout of the cards around them, which settles a moment after a
+    // reload or a page switch; a slow check catches the latter.
     Timer { id: linesTimer; interval: 60; onTriggered: page.updateLines() }
+    Timer { interval: 250; repeat: true; running: page.visible; onTriggered: page.updateLines() }
     onVisibleChanged: if (visible) linesTimer.restart()
     onWidthChanged: linesTimer.restart()
     onHeightChanged: linesTimer.restart()
@@ -425,7 +428,12 @@ Item {
         linewidth: 1
         visible: page.hasTablet
         z: 5
+        property point from
+        property point to
         function join(a, b) {
+            if (a.x === from.x && a.y === from.y && b.x === to.x && b.y === to.y) return
+            from = a
+            to = b
             x = Math.min(a.x, b.x) - 2
             y = Math.min(a.y, b.y) - 2
             width = Math.abs(a.x - b.x) + 4

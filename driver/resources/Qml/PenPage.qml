@@ -14,6 +14,7 @@ Item {
     property int pressureValue: 0
 
     readonly property int gap: 12
+    readonly property int keyLabelWidth: 84
     readonly property int columnWidth: (width - gap) / 2
 
     function reload() {
@@ -78,7 +79,7 @@ Item {
             height: parent.height - 6
         }
         Item { id: keyRows; x: pen.x + pen.width + 24; width: parent.width - x }
-        TesselLabel { id: upLabel; text: qsTr("上键"); x: keyRows.x; y: pen.upperButtonY - 12 - height / 2; width: 56; elide: Text.ElideRight }
+        TesselLabel { id: upLabel; text: qsTr("上键"); x: keyRows.x; y: pen.upperButtonY - 12 - height / 2; width: page.keyLabelWidth; elide: Text.ElideRight }
         KeyFunctionComboBox {
             id: upKey
             objectName: "penUpKey"
@@ -92,7 +93,7 @@ Item {
             width: keyRows.width - upLabel.width - 8
             y: upLabel.y + (upLabel.height - height) / 2
         }
-        TesselLabel { id: downLabel; text: qsTr("下键"); x: keyRows.x; y: pen.lowerButtonY + 12 - height / 2; width: 56; elide: Text.ElideRight }
+        TesselLabel { id: downLabel; text: qsTr("下键"); x: keyRows.x; y: pen.lowerButtonY + 12 - height / 2; width: page.keyLabelWidth; elide: Text.ElideRight }
         KeyFunctionComboBox {
             id: downKey
             objectName: "penDownKey"
@@ -106,7 +107,7 @@ Item {
             width: keyRows.width - downLabel.width - 8
             y: downLabel.y + (downLabel.height - height) / 2
         }
-        TesselLabel { id: nibLabel; text: qsTr("笔尖"); x: keyRows.x; y: pen.nibY - height / 2 - 4; width: 56; elide: Text.ElideRight }
+        TesselLabel { id: nibLabel; text: qsTr("笔尖"); x: keyRows.x; y: pen.nibY - height / 2 - 4; width: page.keyLabelWidth; elide: Text.ElideRight }
         TesselLabel { text: qsTr("鼠标左键"); x: downKey.x + 10; y: nibLabel.y; muted: true }
         // leader lines from the buttons to their rows
         Rectangle { x: pen.x + pen.width * 0.75; y: upLabel.y + upLabel.height / 2; width: keyRows.x - x - 6; height: 1; color: Theme.border }
@@ -218,11 +219,11 @@ Item {
             y: speedLabel.y + speedLabel.height + 4
             spacing: 8
             width: parent.width
-            TesselLabel { text: qsTr("慢"); muted: true; enabled: speed.enabled; anchors.verticalCenter: parent.verticalCenter }
+            TesselLabel { id: slowLabel; text: qsTr("慢"); muted: true; enabled: speed.enabled; anchors.verticalCenter: parent.verticalCenter }
             TesselSlider {
                 id: speed
                 objectName: "speedSlider"
-                width: parent.width - 70
+                width: parent.width - slowLabel.width - fastLabel.width - 2 * parent.spacing
                 from: 0
                 to: 1
                 stepSize: 0.05
@@ -230,7 +231,7 @@ Item {
                 onMoved: if (!pressed) page.storeSpeed()
                 onPressedChanged: if (!pressed) page.storeSpeed()
             }
-            TesselLabel { text: qsTr("快"); muted: true; enabled: speed.enabled; anchors.verticalCenter: parent.verticalCenter }
+            TesselLabel { id: fastLabel; text: qsTr("快"); muted: true; enabled: speed.enabled; anchors.verticalCenter: parent.verticalCenter }
         }
         TesselCheckBox {
             id: windowsInk
