@@ -1,6 +1,7 @@
 // VarnexDriver: the tray program that runs the connected tablet, with its
 // settings window.
 
+#include "driver/app/DisplayCheck.h"
 #include "driver/app/DriverOptions.h"
 #include "driver/app/Log.h"
 #include "driver/app/SimulatedWorld.h"
@@ -8,6 +9,7 @@
 #include "driver/tablet/ModelTable.h"
 #include "platform/session/SingleInstance.h"
 #include "platform/system/CrashHandler.h"
+#include "platform/system/HomeDirectory.h"
 #include "platform/system/TerminationSignals.h"
 
 #include <QApplication>
@@ -40,6 +42,11 @@ struct PassedOnArguments {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::ensureHomeDirectory();
+  if (!DisplayCheck::displayAvailable(argc, argv)) {
+    std::fprintf(stderr, "%s\n", DisplayCheck::noDisplayMessage("VarnexDriver").toLocal8Bit().constData());
+    return DisplayCheck::kNoDisplayExitCode;
+  }
   QApplication::setOrganizationName("varnex");
 
   QStringList arguments;
