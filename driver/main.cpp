@@ -4,6 +4,7 @@
 #include "driver/app/DisplayCheck.h"
 #include "driver/app/DriverOptions.h"
 #include "driver/app/Log.h"
+#include "driver/app/SceneGraphBackend.h"
 #include "driver/app/SimulatedWorld.h"
 #include "driver/app/VarnexTablet.h"
 #include "driver/tablet/ModelTable.h"
@@ -72,6 +73,8 @@ int main(int argc, char** argv) {
   installLog("Log", 1024, true);
   qDebug().noquote() << QStringLiteral("%1:%2").arg(QLatin1String(__FILE__)).arg(__LINE__)
                      << "================progress start================";
+
+  SceneGraphBackend::chooseForThisMachine();
 
   // A logout, `systemctl --user stop` or Ctrl+C ends the loop like the tray's
   // quit, so the device path stops and the virtual devices go away in order.
