@@ -228,29 +228,29 @@ TEST_F(Controller, SettingsFileUnderTheOldModelNameMovesToTheDisplayName) {
   QFile::remove(directory + "/Mesa B_config.ini");
   {
     QSettings old(directory + "/MesaB_config.ini", QSettings::IniFormat);
-    old.setValue("global/MouseRate", 7.5);
+    old.setValue("global/MouseRate", 0.75);
   }
   // Where both exist the newer file counts and the old one stays as it is.
   {
     QSettings both(directory + "/K40 V2_config.ini", QSettings::IniFormat);
-    both.setValue("global/MouseRate", 2.0);
+    both.setValue("global/MouseRate", 0.2);
     QSettings old(directory + "/K40V2_config.ini", QSettings::IniFormat);
-    old.setValue("global/MouseRate", 3.0);
+    old.setValue("global/MouseRate", 0.3);
   }
 
   plugIn("MesaB");
   VarnexTablet& controller = startController();
   ASSERT_TRUE(controller.isConnected());
   EXPECT_FALSE(QFile::exists(directory + "/MesaB_config.ini"));
-  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 7.5);
+  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 0.75);
 
   m_controller.reset();
   m_world.reset();
   plugIn("K40V2");
   startController();
-  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 2.0);
+  EXPECT_DOUBLE_EQ(ConfigFile::instance()->getMouseRate(), 0.2);
   EXPECT_DOUBLE_EQ(QSettings(directory + "/K40V2_config.ini", QSettings::IniFormat).value("global/MouseRate").toDouble(),
-                   3.0);
+                   0.3);
 }
 
 TEST_F(Controller, MesaBWithFirmware115ReadsTheWiderRange) {
@@ -315,8 +315,12 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   EXPECT_TRUE(controller.isConnected());
   EXPECT_TRUE(controller.devOperateThread()->isRunning());
   QThreadPool::globalInstance()->waitForDone();
-  EXPECT_EQ(openDescriptors().join('\n').toStdString(), descriptors.join('\n').toStdString());
-  EXPECT_EQ(threads(), threadsBefore);
+  // The profile watcher's thread may be between a stop and its restart, so
+  // its descriptor and thread may be missing; nothing may be added.
+  QStringList added = openDescriptors();
+  for (const QString& descriptor : descriptors) added.removeOne(descriptor);
+  EXPECT_EQ(added.join('\n').toStdString(), "");
+  EXPECT_LE(threads(), threadsBefore);
   // One pen link and one mode link, the current ones.
   world.unplug();
   ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
