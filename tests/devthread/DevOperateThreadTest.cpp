@@ -238,7 +238,8 @@ TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) 
   rig.tablet->pushInput(rig.hover(100, 100));
   rig.tablet->pushInput(rig.hover(200, 100));
   ASSERT_TRUE(pen->entered.tryAcquire(1, 5000));
-  // The stop's cancel reaches no read; it waits for the next one.
+  // The stop's cancel finds no read in flight; the worker ends at its next
+  // look at the stop request, and nothing is left to end a later read.
   std::thread releaser([&] {
     QThread::msleep(50);
     pen->release.release();
