@@ -15,6 +15,7 @@
 #include "driver/tablet/ModelTable.h"
 #include "driver/tablet/ScreenMapper.h"
 #include "driver/tablet/Tablet.h"
+#include "platform/system/CrashHandler.h"
 #include "platform/virtualpen/VirtualPen.h"
 
 #include <QLoggingCategory>
@@ -127,6 +128,7 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
 }
 
 void DevOperateThread::run() {
+  CrashHandler::prepareThread();
   Tablet* const tablet = m_tablet;
   VMultiDigitizer* const digitizer = m_digitizer.get();
   bool firstRead = true;
