@@ -69,6 +69,10 @@ TEST(DriverProgram, SimulatedTabletRunsLogsLiveDataAndStopsCleanly) {
   EXPECT_GE(log.count(summary), 2) << log.toStdString();
   // The device path was stopped before the program ended.
   EXPECT_TRUE(log.contains("device path stopped")) << log.toStdString();
+  // A normal start warns of nothing: a warning here would stand in every
+  // user's log at every start.
+  EXPECT_FALSE(log.contains("<div class=\"w\">")) << log.toStdString();
+  EXPECT_FALSE(log.contains("<div class=\"c\">")) << log.toStdString();
 }
 
 TEST(DriverProgram, UnknownModelOrOptionEndsWithOneLineAndExitCode2) {
