@@ -11,6 +11,7 @@ packages=(
   libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils qemu-user-static chromium
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
