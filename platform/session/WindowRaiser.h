@@ -14,6 +14,10 @@ class WindowRaiser {
   // True when a window with exactly that title was found and asked to come
   // forward.
   virtual bool raiseWindow(const QString& title) = 0;
+  // The same for a window of that class (WM_CLASS on X11), also when Wine
+  // runs the program and names the class after its executable ("<class>.exe").
+  // Restores the window when it is minimised.
+  virtual bool raiseWindowOfClass(const QString& windowClass) = 0;
 
   static WindowRaiser& current();
   static void install(std::unique_ptr<WindowRaiser> raiser);

@@ -140,6 +140,34 @@ TEST_F(XServerTest, RaisingSendsActivationForTheWindowWithThatTitle) {
   EXPECT_TRUE(activated);
 }
 
+TEST_F(XServerTest, RaisingByClassFindsTheNativeAndTheWineWindowOfAProgram) {
+  auto setClass = [&](Window window, const char* name, const char* windowClass) {
+    XClassHint hint{const_cast<char*>(name), const_cast<char*>(windowClass)};
+    XSetClassHint(m_client, window, &hint);
+    XSync(m_client, False);
+  };
+  const Window other = mapWindow("Untitled", 0);
+  setClass(other, "gimp", "Gimp");
+  platform::X11WindowRaiser raiser(m_server.display());
+  EXPECT_FALSE(raiser.raiseWindowOfClass("Photoshop"));
+
+  // Wine names both parts after the executable.
+  const Window wine = mapWindow("Adobe Photoshop", 0);
+  setClass(wine, "photoshop.exe", "photoshop.exe");
+  XSelectInput(m_client, DefaultRootWindow(m_client), SubstructureRedirectMask);
+  XSync(m_client, False);
+  ASSERT_TRUE(raiser.raiseWindowOfClass("Photoshop"));
+  const Atom activate = XInternAtom(m_client, "_NET_ACTIVE_WINDOW", False);
+  Window activated = None;
+  pollfd wait{ConnectionNumber(m_client), POLLIN, 0};
+  while (activated == None && (XPending(m_client) || poll(&wait, 1, 2000) > 0)) {
+    XEvent event;
+    XNextEvent(m_client, &event);
+    if (event.type == ClientMessage && event.xclient.message_type == activate) activated = event.xclient.window;
+  }
+  EXPECT_EQ(activated, wine);
+}
+
 TEST_F(XServerTest, EveryVirtualKeyHasAKeycodeOnAPlainUsKeymap) {
   for (const platform::VirtualKeyMapping& entry : platform::virtualKeyMap()) {
     EXPECT_NE(keycode(entry.keysym), 0u) << "virtual key 0x" << std::hex << int(entry.virtualKey);

@@ -59,47 +59,55 @@ std::vector<Window> managedClients(Display* display, Window root) {
   return clients;
 }
 
+// Wine names a program's windows after its executable ("photoshop.exe") in
+// both parts of WM_CLASS; native programs use their own class name.
+bool hasWindowClass(Display* display, Window window, const QString& windowClass) {
+  XClassHint hint{};
+  if (!XGetClassHint(display, window, &hint)) return false;
+  const QString wineName = windowClass + QLatin1String(".exe");
+  bool matches = false;
+  for (const char* part : {hint.res_name, hint.res_class}) {
+    if (!part) continue;
+    const QString name = QString::fromLocal8Bit(part);
+    if (name.compare(windowClass, Qt::CaseInsensitive) == 0 || name.compare(wineName, Qt::CaseInsensitive) == 0)
+      matches = true;
+  }
+  if (hint.res_name) XFree(hint.res_name);
+  if (hint.res_class) XFree(hint.res_class);
+  return matches;
+}
+
 // Without a window manager the client list is missing: walk the tree a few
 // levels deep (reparenting managers put clients inside frames).
-Window searchTree(Display* display, Window parent, const QString& title, int depth) {
+template <typename Matches>
+Window searchTree(Display* display, Window parent, const Matches& matches, int depth) {
   Window rootReturn = 0, parentReturn = 0;
   Window* children = nullptr;
   unsigned int count = 0;
   if (!XQueryTree(display, parent, &rootReturn, &parentReturn, &children, &count)) return None;
   Window found = None;
   for (unsigned int i = 0; i < count && found == None; ++i) {
-    if (windowTitle(display, children[i]) == title) found = children[i];
+    if (matches(children[i])) found = children[i];
   }
   for (unsigned int i = 0; i < count && found == None && depth > 1; ++i) {
-    found = searchTree(display, children[i], title, depth - 1);
+    found = searchTree(display, children[i], matches, depth - 1);
   }
   if (children) XFree(children);
   return found;
 }
 
-}  // namespace
-
-bool X11WindowRaiser::raiseWindow(const QString& title) {
-  Display* display = XOpenDisplay(m_displayName.isEmpty() ? nullptr : m_displayName.constData());
-  if (!display) {
-    qCWarning(lcWindowRaiser) << "no X display to raise" << title << "on";
-    return false;
-  }
+template <typename Matches>
+Window findWindow(Display* display, const Matches& matches) {
   const Window root = DefaultRootWindow(display);
-  Window target = None;
   for (Window client : managedClients(display, root)) {
-    if (windowTitle(display, client) == title) {
-      target = client;
-      break;
-    }
+    if (matches(client)) return client;
   }
-  if (target == None) target = searchTree(display, root, title, 3);
-  if (target == None) {
-    qCWarning(lcWindowRaiser) << "no window titled" << title;
-    XCloseDisplay(display);
-    return false;
-  }
+  return searchTree(display, root, matches, 3);
+}
 
+// Asks for the window to become the active one (which also restores it when
+// minimised) and raises it directly for sessions without a window manager.
+void activate(Display* display, Window target) {
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = target;
@@ -108,11 +116,40 @@ bool X11WindowRaiser::raiseWindow(const QString& title) {
   event.xclient.data.l[0] = kSourcePager;
   event.xclient.data.l[1] = CurrentTime;
   event.xclient.data.l[2] = 0;
-  XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
-  XRaiseWindow(display, target);
+  XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+  XMapRaised(display, target);
   XFlush(display);
+}
+
+}  // namespace
+
+template <typename Matches>
+bool X11WindowRaiser::raiseMatching(const QString& what, const Matches& matches) {
+  Display* display = XOpenDisplay(m_displayName.isEmpty() ? nullptr : m_displayName.constData());
+  if (!display) {
+    qCWarning(lcWindowRaiser) << "no X display to raise" << what << "on";
+    return false;
+  }
+  const Window target = findWindow(display, [&](Window window) { return matches(display, window); });
+  if (target == None) {
+    qCWarning(lcWindowRaiser) << "no window" << what;
+    XCloseDisplay(display);
+    return false;
+  }
+  activate(display, target);
   XCloseDisplay(display);
   return true;
+}
+
+bool X11WindowRaiser::raiseWindow(const QString& title) {
+  return raiseMatching(QLatin1String("titled ") + title,
+                       [&](Display* display, Window window) { return windowTitle(display, window) == title; });
+}
+
+bool X11WindowRaiser::raiseWindowOfClass(const QString& windowClass) {
+  return raiseMatching(QLatin1String("of class ") + windowClass, [&](Display* display, Window window) {
+    return hasWindowClass(display, window, windowClass);
+  });
 }
 
 std::unique_ptr<WindowRaiser> createDefaultWindowRaiser() {

@@ -15,8 +15,12 @@ class X11WindowRaiser : public WindowRaiser {
   // Null display name: $DISPLAY. Each call opens its own short connection.
   explicit X11WindowRaiser(QByteArray displayName = QByteArray()) : m_displayName(std::move(displayName)) {}
   bool raiseWindow(const QString& title) override;
+  bool raiseWindowOfClass(const QString& windowClass) override;
 
  private:
+  template <typename Matches>
+  bool raiseMatching(const QString& what, const Matches& matches);
+
   QByteArray m_displayName;
 };
 

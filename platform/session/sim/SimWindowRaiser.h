@@ -16,6 +16,12 @@ class SimWindowRaiser : public WindowRaiser {
     m_raised << title;
     return true;
   }
+  bool raiseWindowOfClass(const QString& windowClass) override {
+    QMutexLocker locker(&m_lock);
+    m_raised << QStringLiteral("class:") + windowClass;
+    return true;
+  }
+  // Titles, and "class:" followed by the class for raiseWindowOfClass.
   QStringList raised() const {
     QMutexLocker locker(&m_lock);
     return m_raised;
