@@ -1,20 +1,29 @@
 #include "InputXvfbServer.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-InputXvfbServer::InputXvfbServer() {
+InputXvfbServer::InputXvfbServer(const char* screen) {
   int fds[2];
   if (pipe(fds) != 0) return;
   m_pid = fork();
   if (m_pid == 0) {
     close(fds[0]);
+    // The server must not hold the test's output open: whoever reads it
+    // (ctest, a pipe) would wait for the server as well.
+    const int null = open("/dev/null", O_RDWR);
+    if (null >= 0) {
+      dup2(null, STDOUT_FILENO);
+      dup2(null, STDERR_FILENO);
+      close(null);
+    }
     char fd[16];
     std::snprintf(fd, sizeof fd, "%d", fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd, "-screen", "0", "640x480x24", "-nolisten", "tcp", "-noreset",
+    execlp("Xvfb", "Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp", "-noreset",
            static_cast<char*>(nullptr));
     _exit(127);
   }

@@ -7,7 +7,8 @@
 // itself, killed when the object goes.
 class InputXvfbServer {
  public:
-  InputXvfbServer();
+  // screen: Xvfb's "-screen 0" geometry, WIDTHxHEIGHTxDEPTH.
+  explicit InputXvfbServer(const char* screen = "640x480x24");
   ~InputXvfbServer();
   InputXvfbServer(const InputXvfbServer&) = delete;
   InputXvfbServer& operator=(const InputXvfbServer&) = delete;

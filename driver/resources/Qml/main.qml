@@ -1,0 +1,154 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import Qt.labs.platform 1.1 as Platform
+import TesselQuick 1.0
+import "ModelFacts.js" as ModelFacts
+
+// The settings window: title pane, model bar, navigation and the pages. It
+// keeps no setting of its own; every page reads the store on reload().
+Window {
+    id: mainWindow
+    objectName: "mainWindow"
+    title: "Varnex_tablet_driver"
+    flags: Qt.Window | Qt.FramelessWindowHint | Qt.WindowMinimizeButtonHint
+    color: "transparent"
+    width: 1000
+    height: 700
+    minimumWidth: 1000
+    minimumHeight: 700
+    // Started from the session's autostart entry with --hidden, the driver
+    // waits in the tray; started by hand, it shows its window.
+    visible: Qt.application.arguments.indexOf("--hidden") < 0
+
+    // The connected model, -1 while none is.
+    property int devType: -1
+    property bool connected: false
+    readonly property bool penDisplay: connected && ModelFacts.isPenDisplay(devType)
+    property alias currentPage: pages.currentIndex
+
+    // Every page reloads its values from the store; on arrival, on a switch
+    // of the key group, and after an import.
+    signal reloadRequested()
+
+    onClosing: {
+        close.accepted = false
+        hide()
+    }
+
+    function showDriverWindow() {
+        showNormal()
+        raise()
+        requestActivate()
+    }
+
+    function reloadAll() {
+        Theme.index = configFile.getSkinIndex()
+        penPage.reload()
+        areaPage.reload()
+        keyPage.reload()
+        aboutPage.reload()
+        reloadRequested()
+    }
+
+    // Places for the dialogs: each calls onAccepted(result) or onRejected().
+    // Until a dialog exists the request is refused, so the combo box that
+    // asked returns to its stored function.
+    function openProgramDialog(onAccepted, onRejected) { onRejected() }
+    function openHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
+    function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
+    function openExampleDialog() {}
+    function openDiagnosisDialog() {}
+
+    Connections {
+        target: OperateDev
+        function onShowTabletDriver() { mainWindow.showDriverWindow() }
+    }
+    Connections {
+        target: VarnextTablet
+        function onDevStateChanged(isArrival, devType) {
+            mainWindow.devType = devType
+            mainWindow.connected = isArrival
+            if (!ModelFacts.hasKeySettings(devType) && pages.currentIndex === 2) pages.currentIndex = 0
+            mainWindow.reloadAll()
+            if (isArrival) areaPage.pushToDevice()
+        }
+    }
+    Connections {
+        target: configFile
+        function onKeyGroupNameChanged() { keyPage.reload() }
+    }
+    Binding {
+        target: Theme
+        property: "fontFamily"
+        value: Theme.fontFor(trans.currentLanguage)
+    }
+
+    Component.onCompleted: {
+        Theme.index = configFile.getSkinIndex()
+        // With no stored language the translator keeps the one of the
+        // system's locale; an empty name would switch to the source texts.
+        var language = configFile.getLanguage()
+        if (language !== "") trans.reTrans(language)
+        reloadAll()
+        Qt.callLater(function () { trayIcon.visible = true })
+    }
+
+    KeyFunctionLists { id: functionLists }
+
+    Platform.SystemTrayIcon {
+        id: trayIcon
+        icon.source: imgPath + "logo.ico"
+        // Shown once its icon is set: a tray icon made visible without one
+        // stays hidden on desktops where Qt draws the tray icon itself.
+        visible: false
+        tooltip: "Varnex Tablet Setting"
+        onActivated: mainWindow.showDriverWindow()
+        menu: Platform.Menu {
+            Platform.MenuItem {
+                text: qsTr("退出")
+                onTriggered: Qt.quit()
+            }
+        }
+    }
+
+    // A soft edge around the frameless window.
+    Rectangle {
+        id: frame
+        anchors.fill: parent
+        anchors.margins: 1
+        radius: 8
+        color: Theme.window
+        border.color: Theme.dark ? "#000000" : Qt.darker(Theme.border, 1.15)
+        clip: true
+
+        TitlePane {
+            id: titlePane
+            window: mainWindow
+            anchors { left: parent.left; right: parent.right; top: parent.top }
+        }
+        ModelBar {
+            id: modelBar
+            window: mainWindow
+            anchors { left: parent.left; right: parent.right; top: titlePane.bottom }
+        }
+        NavigationPane {
+            id: navigation
+            window: mainWindow
+            currentIndex: pages.currentIndex
+            onPageChosen: pages.currentIndex = index
+            anchors { left: parent.left; top: modelBar.bottom; bottom: parent.bottom }
+        }
+        TesselPageSwitch {
+            id: pages
+            objectName: "pages"
+            anchors { left: navigation.right; right: parent.right; top: modelBar.bottom; bottom: parent.bottom }
+            anchors.margins: Theme.margin
+            clip: true
+
+            PenPage { id: penPage; window: mainWindow; functionLists: functionLists; width: pages.width; height: pages.height }
+            AreaPage { id: areaPage; window: mainWindow; width: pages.width; height: pages.height }
+            KeyPage { id: keyPage; window: mainWindow; functionLists: functionLists; width: pages.width; height: pages.height }
+            AboutPage { id: aboutPage; window: mainWindow; width: pages.width; height: pages.height }
+        }
+    }
+}

@@ -1,0 +1,355 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Driver version: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Firmware version: %1</translation>
+    </message>
+    <message>
+        <source>诊断工具</source>
+        <translation>Diagnostic tool</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPage</name>
+    <message>
+        <source>屏幕设置</source>
+        <translation>Screen settings</translation>
+    </message>
+    <message>
+        <source>全部屏幕</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>系统显示设置</source>
+        <translation>System display settings</translation>
+    </message>
+    <message>
+        <source>校准</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>默认校准</source>
+        <translation>Default calibration</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Equipment not connected!</translation>
+    </message>
+    <message>
+        <source>全部区域</source>
+        <translation>Full area</translation>
+    </message>
+    <message>
+        <source>显示器比例</source>
+        <translation>Display proportion</translation>
+    </message>
+    <message>
+        <source>设置工作区</source>
+        <translation>Setup work area</translation>
+    </message>
+    <message>
+        <source>旋转设置</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFunctionLists</name>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Left mouse button</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Right mouse button</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Double click</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Middle mouse button</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>程序</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>热键</source>
+        <translation>Hot keys</translation>
+    </message>
+    <message>
+        <source>笔/橡皮擦</source>
+        <translation>Brush/Eraser</translation>
+    </message>
+    <message>
+        <source>显示驱动控制面板</source>
+        <translation>Display driver control panel</translation>
+    </message>
+    <message>
+        <source>无功能</source>
+        <translation>No function</translation>
+    </message>
+    <message>
+        <source>画布放大</source>
+        <translation>Canvas Zoom In</translation>
+    </message>
+    <message>
+        <source>画布缩小</source>
+        <translation>Canvas Zoom Out</translation>
+    </message>
+    <message>
+        <source>笔刷放大</source>
+        <translation>Brush Zoom In</translation>
+    </message>
+    <message>
+        <source>笔刷缩小</source>
+        <translation>Brush Zoom Out</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>新建画布</source>
+        <translation>New Canvas</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Step Backward</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Step Forward</translation>
+    </message>
+    <message>
+        <source>吸管</source>
+        <translation>Eyedropper</translation>
+    </message>
+    <message>
+        <source>抓手</source>
+        <translation>Hand Grip</translation>
+    </message>
+    <message>
+        <source>鼠标滚轮</source>
+        <translation>Mouse Scroll</translation>
+    </message>
+    <message>
+        <source>画布大小</source>
+        <translation>Canvas Size</translation>
+    </message>
+    <message>
+        <source>笔刷大小</source>
+        <translation>Brush Size</translation>
+    </message>
+    <message>
+        <source>上下翻页</source>
+        <translation>Turn Up/Down</translation>
+    </message>
+    <message>
+        <source>上下箭头</source>
+        <translation>Up/Down Arrow</translation>
+    </message>
+    <message>
+        <source>左右箭头</source>
+        <translation>Left/Right Arrow</translation>
+    </message>
+    <message>
+        <source>前后步骤</source>
+        <translation>Forward/Backward Step</translation>
+    </message>
+    <message>
+        <source>上下图层</source>
+        <translation>Up/Down Layer</translation>
+    </message>
+    <message>
+        <source>转环热键</source>
+        <translation>Dial hot key</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPage</name>
+    <message>
+        <source>按键设置</source>
+        <translation>Key settings</translation>
+    </message>
+</context>
+<context>
+    <name>ModelBar</name>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Equipment not connected!</translation>
+    </message>
+    <message>
+        <source>配置设置</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>导入配置</source>
+        <translation>Import configuration</translation>
+    </message>
+    <message>
+        <source>导出配置</source>
+        <translation>Export configuration</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationPane</name>
+    <message>
+        <source>笔设置</source>
+        <translation>Pen settings</translation>
+    </message>
+    <message>
+        <source>区域设置</source>
+        <translation>Area settings</translation>
+    </message>
+    <message>
+        <source>按键设置</source>
+        <translation>Key settings</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>PenPage</name>
+    <message>
+        <source>笔设置</source>
+        <translation>Pen settings</translation>
+    </message>
+    <message>
+        <source>上键</source>
+        <translation>Up key</translation>
+    </message>
+    <message>
+        <source>下键</source>
+        <translation>Down key</translation>
+    </message>
+    <message>
+        <source>笔尖</source>
+        <translation>Pen nib</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Left mouse button</translation>
+    </message>
+    <message>
+        <source>压感设置</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>笔压</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>当前压力值</source>
+        <translation>Current pressure</translation>
+    </message>
+    <message>
+        <source>坐标模式</source>
+        <translation>Coordinate mode</translation>
+    </message>
+    <message>
+        <source>绝对</source>
+        <translation>Absolute</translation>
+    </message>
+    <message>
+        <source>相对</source>
+        <translation>Relative</translation>
+    </message>
+    <message>
+        <source>指针移动速度</source>
+        <translation>Pen cursor speed</translation>
+    </message>
+    <message>
+        <source>慢</source>
+        <translation>Slowly</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Quickly</translation>
+    </message>
+    <message>
+        <source>压感测试区</source>
+        <translation>Pressure test</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>禁止压力</source>
+        <translation>Pressure forbidden</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+</context>
+<context>
+    <name>TitlePane</name>
+    <message>
+        <source>皮肤</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,355 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>关于</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Version du pilote : %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Version du micrologiciel : %1</translation>
+    </message>
+    <message>
+        <source>诊断工具</source>
+        <translation>Outil de diagnostic</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>AreaPage</name>
+    <message>
+        <source>屏幕设置</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>全部屏幕</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>系统显示设置</source>
+        <translation>Paramètres d’affichage</translation>
+    </message>
+    <message>
+        <source>校准</source>
+        <translation>Calibrer</translation>
+    </message>
+    <message>
+        <source>默认校准</source>
+        <translation>Calibrage par défaut</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Aucun appareil détecté !</translation>
+    </message>
+    <message>
+        <source>全部区域</source>
+        <translation>Zone entière</translation>
+    </message>
+    <message>
+        <source>显示器比例</source>
+        <translation>Proportions de l’écran</translation>
+    </message>
+    <message>
+        <source>设置工作区</source>
+        <translation>Définir la zone de travail</translation>
+    </message>
+    <message>
+        <source>旋转设置</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFunctionLists</name>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Double clic</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Bouton du milieu</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>程序</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>热键</source>
+        <translation>Raccourci clavier</translation>
+    </message>
+    <message>
+        <source>笔/橡皮擦</source>
+        <translation>Pinceau/Gomme</translation>
+    </message>
+    <message>
+        <source>显示驱动控制面板</source>
+        <translation>Afficher le panneau du pilote</translation>
+    </message>
+    <message>
+        <source>无功能</source>
+        <translation>Aucune fonction</translation>
+    </message>
+    <message>
+        <source>画布放大</source>
+        <translation>Zoom avant du canevas</translation>
+    </message>
+    <message>
+        <source>画布缩小</source>
+        <translation>Zoom arrière du canevas</translation>
+    </message>
+    <message>
+        <source>笔刷放大</source>
+        <translation>Agrandir le pinceau</translation>
+    </message>
+    <message>
+        <source>笔刷缩小</source>
+        <translation>Réduire le pinceau</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>新建画布</source>
+        <translation>Nouveau canevas</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>后退一步</source>
+        <translation>Étape précédente</translation>
+    </message>
+    <message>
+        <source>前进一步</source>
+        <translation>Étape suivante</translation>
+    </message>
+    <message>
+        <source>吸管</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>抓手</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>鼠标滚轮</source>
+        <translation>Molette</translation>
+    </message>
+    <message>
+        <source>画布大小</source>
+        <translation>Taille du canevas</translation>
+    </message>
+    <message>
+        <source>笔刷大小</source>
+        <translation>Taille du pinceau</translation>
+    </message>
+    <message>
+        <source>上下翻页</source>
+        <translation>Page haut/bas</translation>
+    </message>
+    <message>
+        <source>上下箭头</source>
+        <translation>Flèche haut/bas</translation>
+    </message>
+    <message>
+        <source>左右箭头</source>
+        <translation>Flèche gauche/droite</translation>
+    </message>
+    <message>
+        <source>前后步骤</source>
+        <translation>Étape suivante/précédente</translation>
+    </message>
+    <message>
+        <source>上下图层</source>
+        <translation>Calque haut/bas</translation>
+    </message>
+    <message>
+        <source>转环热键</source>
+        <translation>Raccourci de la molette</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPage</name>
+    <message>
+        <source>按键设置</source>
+        <translation>Touches</translation>
+    </message>
+</context>
+<context>
+    <name>ModelBar</name>
+    <message>
+        <source>型号</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Aucun appareil détecté !</translation>
+    </message>
+    <message>
+        <source>配置设置</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>导入配置</source>
+        <translation>Importer la configuration</translation>
+    </message>
+    <message>
+        <source>导出配置</source>
+        <translation>Exporter la configuration</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationPane</name>
+    <message>
+        <source>笔设置</source>
+        <translation>Stylet</translation>
+    </message>
+    <message>
+        <source>区域设置</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>按键设置</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>PenPage</name>
+    <message>
+        <source>笔设置</source>
+        <translation>Stylet</translation>
+    </message>
+    <message>
+        <source>上键</source>
+        <translation>Bouton haut</translation>
+    </message>
+    <message>
+        <source>下键</source>
+        <translation>Bouton bas</translation>
+    </message>
+    <message>
+        <source>笔尖</source>
+        <translation>Pointe</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>压感设置</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>笔压</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>当前压力值</source>
+        <translation>Pression actuelle</translation>
+    </message>
+    <message>
+        <source>坐标模式</source>
+        <translation>Mode de coordonnées</translation>
+    </message>
+    <message>
+        <source>绝对</source>
+        <translation>Absolu</translation>
+    </message>
+    <message>
+        <source>相对</source>
+        <translation>Relatif</translation>
+    </message>
+    <message>
+        <source>指针移动速度</source>
+        <translation>Vitesse du pointeur</translation>
+    </message>
+    <message>
+        <source>慢</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>压感测试区</source>
+        <translation>Test de pression</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>禁止压力</source>
+        <translation>Pression désactivée</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>TitlePane</name>
+    <message>
+        <source>皮肤</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Réduire</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,183 @@
+// Renders every page of the settings window for a plain tablet, a tablet
+// with a dial and a pen display, in a light and a dark theme and in Chinese
+// and English, into PNG files for review. Exits with 1 when a picture is
+// blank (a page that failed to load draws one flat colour) or the window
+// reports QML errors.
+//
+//   windowshots OUTDIR [--scale FACTOR] [--measure RUNS]
+//
+// --measure times RUNS loads of the window and RUNS switches to each page
+// and prints the medians instead of writing pictures.
+
+#include "WindowHarness.h"
+#include "WindowProcess.h"
+#include "driver/core/ConfigFile.h"
+#include "driver/core/MyQmlEnum.h"
+#include "driver/core/Trans.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QEventLoop>
+#include <QSet>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Model {
+  int devType;
+  const char* name;
+};
+const Model kModels[] = {{MyQmlEnum::CFG_VarnexK10PlusV2, "K10PlusV2"},
+                         {MyQmlEnum::CFG_MesaA, "MesaA"},
+                         {MyQmlEnum::CFG_Fjord4, "Fjord4"}};
+const char* const kPages[] = {"pen", "area", "keys", "about"};
+
+// A picture counts as blank when it has almost no distinct colours.
+bool isBlank(const QImage& image) {
+  if (image.isNull()) return true;
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3) {
+      colours.insert(image.pixel(x, y));
+      if (colours.size() > 64) return false;
+    }
+  return true;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+void setPage(WindowHarness& harness, int page) {
+  harness.root()->setProperty("currentPage", page);
+}
+
+int measure(int runs) {
+  std::vector<double> loads;
+  std::vector<double> switches;
+  for (int run = 0; run < runs; ++run) {
+    WindowHarness harness;
+    QElapsedTimer timer;
+    timer.start();
+    if (!harness.load()) {
+      std::fprintf(stderr, "%s", qPrintable(harness.errors));
+      return 1;
+    }
+    harness.window()->show();
+    // Loaded means the first frame is on the screen.
+    harness.window()->grabWindow();
+    loads.push_back(timer.nsecsElapsed() / 1e6);
+    harness.arrive(MyQmlEnum::CFG_MesaA);
+    QObject* pages = harness.item("pages");
+    for (int page : {1, 0, 3, 0, 1, 0}) {
+      QEventLoop loop;
+      auto connection = QObject::connect(pages, SIGNAL(switched(int)), &loop, SLOT(quit()));
+      QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+      timer.restart();
+      setPage(harness, page);
+      // Switched means the new page is fully in and drawn.
+      loop.exec();
+      harness.window()->grabWindow();
+      switches.push_back(timer.nsecsElapsed() / 1e6);
+      QObject::disconnect(connection);
+    }
+  }
+  std::printf("scale %s: load %.1f ms, page switch %.1f ms (medians of %d loads, %zu switches)\n",
+              qgetenv("QT_SCALE_FACTOR").isEmpty() ? "1" : qgetenv("QT_SCALE_FACTOR").constData(), median(loads),
+              median(switches), runs, switches.size());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QString outDir;
+  int measureRuns = 0;
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray arg = argv[i];
+    if (arg == "--scale" && i + 1 < argc)
+      qputenv("QT_SCALE_FACTOR", argv[++i]);
+    else if (arg == "--measure" && i + 1 < argc)
+      measureRuns = QByteArray(argv[++i]).toInt();
+    else
+      outDir = QString::fromLocal8Bit(arg);
+  }
+  if (outDir.isEmpty() && measureRuns == 0) {
+    std::fprintf(stderr, "usage: windowshots OUTDIR [--scale FACTOR] [--measure RUNS]\n");
+    return 64;
+  }
+  WindowProcess process(true);
+  if (!process.ready()) {
+    std::fprintf(stderr, "cannot start Xvfb\n");
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("varnex");
+  QApplication::setApplicationName("VarnexDriver");
+  if (measureRuns > 0) return measure(measureRuns);
+
+  QDir().mkpath(outDir);
+  WindowHarness harness;
+  if (!harness.load()) {
+    std::fprintf(stderr, "the window did not load:\n%s", qPrintable(harness.errors));
+    return 1;
+  }
+  harness.window()->show();
+  int failures = 0;
+  auto shoot = [&](const QString& name) {
+    std::fprintf(stderr, "%s\n", qPrintable(name));
+    harness.settle(320);
+    const QImage picture = harness.grab();
+    const QString path = outDir + "/" + name + ".png";
+    if (isBlank(picture)) {
+      std::fprintf(stderr, "blank: %s\n", qPrintable(name));
+      ++failures;
+    }
+    if (!picture.save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      ++failures;
+    }
+  };
+
+  shoot("no-device");
+  const struct {
+    int index;
+    const char* name;
+  } themes[] = {{5, "gray"}, {1, "black"}};
+  const struct {
+    const char* language;
+    const char* code;
+  } languages[] = {{"中文", "zh"}, {"English", "en"}};
+  for (const Model& model : kModels) {
+    if (!harness.arrive(model.devType)) {
+      std::fprintf(stderr, "cannot start the simulated %s\n", model.name);
+      return 1;
+    }
+    for (const auto& theme : themes) {
+      harness.config().setSkinIndex(theme.index);
+      for (const auto& language : languages) {
+        harness.trans().reTrans(QString::fromUtf8(language.language));
+        emit harness.tablet().devStateChanged(true, model.devType);
+        for (int page = 0; page < 4; ++page) {
+          if (page == 2 && !harness.item("navKeys")->isEnabled()) continue;
+          setPage(harness, page);
+          shoot(QStringLiteral("%1-%2-%3-%4").arg(model.name, theme.name, language.code, kPages[page]));
+        }
+        setPage(harness, 0);
+      }
+    }
+  }
+  if (!harness.errors.isEmpty()) {
+    std::fprintf(stderr, "QML warnings:\n%s", qPrintable(harness.errors));
+    ++failures;
+  }
+  std::printf("pictures in %s\n", qPrintable(QDir(outDir).absolutePath()));
+  return failures == 0 ? 0 : 1;
+}
