@@ -4,6 +4,7 @@
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/input/sim/SimInputInjector.h"
 #include "platform/session/sim/SimForeground.h"
+#include "platform/session/sim/SimSession.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
 #include <QLoggingCategory>
@@ -46,12 +47,34 @@ SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
   m_platform.foreground()->playInTurn(
       {QStringLiteral("/usr/bin/krita"), QStringLiteral("/usr/bin/gimp"), QStringLiteral("/usr/bin/VarnexDriver")},
       kPollsPerForegroundProgram);
+  m_platform.session().plugIn(deviceName());
   qCInfo(lcSimulation).noquote() << "simulated" << model.key << "plugged in";
 }
 
 SimulatedWorld::~SimulatedWorld() {
   stop();
+  if (m_tablet) m_tablet->unregister();
+}
+
+QString SimulatedWorld::deviceName() const {
+  return QStringLiteral("HID#%1#sim-%2").arg(ModelTable::recognitionText(m_model), QLatin1String(m_model.key));
+}
+
+void SimulatedWorld::unplug() {
+  if (!m_tablet) return;
+  // Reads end first, as they do when the cable goes, then the system tells.
+  m_tablet->unplug();
   m_tablet->unregister();
+  m_tablet.reset();
+  m_platform.session().unplug(deviceName());
+  qCInfo(lcSimulation).noquote() << "simulated" << m_model.key << "unplugged";
+}
+
+void SimulatedWorld::plugIn() {
+  if (m_tablet) return;
+  m_tablet = SimulatedTablet::plugIn(m_model);
+  m_platform.session().plugIn(deviceName());
+  qCInfo(lcSimulation).noquote() << "simulated" << m_model.key << "plugged in";
 }
 
 void SimulatedWorld::start(int feedIntervalMs, int summaryIntervalMs) {
@@ -65,6 +88,7 @@ void SimulatedWorld::stop() {
 }
 
 void SimulatedWorld::feedNextReport() {
+  if (!m_tablet) return;
   const qint64 step = m_step++;
   if (m_reports.hasExpressKey() && step % kKeyEvery == kKeyEvery / 2) {
     m_tablet->pushInput(m_reports.keyDown());

@@ -37,6 +37,15 @@ class SimulatedWorld : public QObject {
   explicit SimulatedWorld(const ModelEntry& model, QObject* parent = nullptr);
   ~SimulatedWorld() override;
 
+  // Pulls the tablet out (its reads end, detection hears of the removal),
+  // and plugs a fresh one of the same model back in (detection hears of the
+  // arrival). Reports are fed only while it is plugged in.
+  void unplug();
+  void plugIn();
+  bool isPluggedIn() const { return m_tablet != nullptr; }
+  // The name the simulated system gives the tablet's interface.
+  QString deviceName() const;
+
   // Starts feeding a report every feedIntervalMs and logging a summary every
   // summaryIntervalMs.
   void start(int feedIntervalMs = 10, int summaryIntervalMs = 1000);
@@ -54,6 +63,7 @@ class SimulatedWorld : public QObject {
   qint64 reportsSent() const { return m_reportsSent; }
   const Received& received() const { return m_received; }
   platform::SimulatedPlatform& platform() { return m_platform; }
+  // Null while unplugged.
   const std::shared_ptr<platform::SimHidDevice>& tablet() const { return m_tablet; }
 
  private:

@@ -1,6 +1,7 @@
 #include "driver/tablet/ModelTable.h"
 
 #include "driver/core/MyQmlEnum.h"
+#include "platform/hid/HidDeviceName.h"
 
 using namespace MyQmlEnum;
 
@@ -100,10 +101,7 @@ const std::vector<FormatName>& formatNames() { return kFormatNames; }
 const std::vector<int>& recognitionOrder() { return kRecognitionOrder; }
 
 QString recognitionText(const ModelEntry& model) {
-  return QStringLiteral("VID_%1&PID_%2")
-      .arg(model.vendorId, 4, 16, QLatin1Char('0'))
-      .arg(model.productId, 4, 16, QLatin1Char('0'))
-      .toUpper();
+  return platform::hidDeviceName(model.vendorId, model.productId);
 }
 
 int recognise(const QString& deviceName) {

@@ -6,6 +6,7 @@
 #include "platform/process/sim/SimProgramStarter.h"
 #include "platform/session/ForegroundWatcher.h"
 #include "platform/session/sim/SimForeground.h"
+#include "platform/session/sim/SimSession.h"
 #include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
@@ -38,9 +39,11 @@ void SimulatedPlatform::install(std::unique_ptr<InputInjector> injector, std::un
   VirtualPen::install(std::move(pen));
   m_foreground = std::make_shared<SimForeground>();
   SimForeground::install(m_foreground);
+  m_session = std::make_unique<SimSession>();
 }
 
 SimulatedPlatform::~SimulatedPlatform() {
+  m_session.reset();
   VirtualPen::uninstall();
   ForegroundWatcher::installFactory(nullptr);
   WindowRaiser::install(nullptr);

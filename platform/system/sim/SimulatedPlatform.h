@@ -11,12 +11,14 @@ class RecordingPenOutput;
 class SimForeground;
 class SimInputInjector;
 class SimProgramStarter;
+class SimSession;
 
 // The simulated world in one piece: while an object of this class lives, the
 // process sees no real HID devices (only in-process ones), keys and mouse go
 // to an injector that records or prints them, programs are not started,
 // windows are not raised, the program in front is the simulated desktop's
-// `foreground()` and the virtual pen writes to `pen`. The destructor
+// `foreground()`, the virtual pen writes to `pen`, and devices come and go,
+// and the machine sleeps and wakes, as `session()` is told. The destructor
 // brings back the defaults. One at a time.
 class SimulatedPlatform {
  public:
@@ -37,6 +39,8 @@ class SimulatedPlatform {
   RecordingPenOutput* pen() const { return m_pen.get(); }
   // Which program is in front; nothing is until someone brings one forward.
   const std::shared_ptr<SimForeground>& foreground() const { return m_foreground; }
+  // What the device and power watchers report (plug-ins, removals, sleep).
+  SimSession& session() const { return *m_session; }
 
  private:
   void install(std::unique_ptr<InputInjector> injector, std::unique_ptr<ProgramStarter> starter,
@@ -46,6 +50,7 @@ class SimulatedPlatform {
   SimProgramStarter* m_programs = nullptr;
   std::shared_ptr<RecordingPenOutput> m_pen;
   std::shared_ptr<SimForeground> m_foreground;
+  std::unique_ptr<SimSession> m_session;
 };
 
 }  // namespace platform
