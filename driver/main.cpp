@@ -1,6 +1,7 @@
 // VarnexDriver: reads the connected tablet, or a simulated one when none is
 // connected, and sits in the system tray until asked to quit.
 
+#include "driver/app/DisplayCheck.h"
 #include "driver/app/DriverOptions.h"
 #include "driver/app/DriverSession.h"
 #include "driver/app/DriverTray.h"
@@ -11,6 +12,7 @@
 #include "driver/core/Trans.h"
 #include "driver/tablet/ModelTable.h"
 #include "platform/system/CrashHandler.h"
+#include "platform/system/HomeDirectory.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -19,6 +21,11 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+  platform::ensureHomeDirectory();
+  if (!DisplayCheck::displayAvailable(argc, argv)) {
+    std::fprintf(stderr, "%s\n", DisplayCheck::noDisplayMessage("VarnexDriver").toLocal8Bit().constData());
+    return DisplayCheck::kNoDisplayExitCode;
+  }
   QApplication::setOrganizationName("varnex");
   QApplication app(argc, argv);
   QApplication::setApplicationName("VarnexDriver");

@@ -3,10 +3,12 @@
 // probes print. None of it may crash them, and no accepted name may carry a
 // separator into the list that is ended.
 
+#include "platform/process/ModuleHolderWalk.h"
 #include "platform/process/linux/ProcessTable.h"
 #include "tools/holdercheck/HolderCheck.h"
 
-#include <QString>
+#include <QByteArray>
+#include <QList>
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,11 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = platform::ProcessTable::programName("/usr/lib/wine/wine64-preloader", bytes);
   if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) std::abort();
 
-  const QStringList parts = HolderCheck::splitOutput(QString::fromLocal8Bit(first.data(), int(first.size())),
-                                                     QString::fromLocal8Bit(second.data(), int(second.size())),
-                                                     QStringLiteral("holdercheck.exe"));
-  for (const QString& accepted : HolderCheck::acceptedNames(parts)) {
-    if (accepted.isEmpty() || accepted.contains(QLatin1Char('$'))) std::abort();
+  const QList<QByteArray> parts =
+      HolderCheck::splitOutput(QByteArray::fromStdString(first), QByteArray::fromStdString(second), "holdercheck.exe");
+  for (const QByteArray& accepted : HolderCheck::acceptedNames(parts)) {
+    if (accepted.isEmpty() || accepted.contains('$')) std::abort();
+  }
+
+  // What the probes print of a name never holds their separator or a line break.
+  for (const char c : platform::ModuleHolderWalk::carriedName(bytes)) {
+    if (c == '$' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) std::abort();
   }
   return 0;
 }

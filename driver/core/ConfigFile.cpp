@@ -6,6 +6,8 @@
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/ProjectLinks.h"
 #include "driver/core/SafeFileCopy.h"
+#include "driver/core/SaneGeometry.h"
+#include "driver/core/StoredValues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,6 +142,36 @@ QVariant ConfigFile::readValue(const QString& key, const QVariant& absent) const
   return settings.value(key, absent);
 }
 
+// A stored value that is not of its kind counts as absent; it is logged, so
+// a damaged file shows up in the log instead of as a strange pen.
+template <typename T>
+T ConfigFile::readChecked(const QString& path, const QString& key, const T& absent,
+                          std::optional<T> (*convert)(const QVariant&)) const {
+  QSettings settings(path, QSettings::IniFormat);
+  const QVariant stored = settings.value(key);
+  if (!stored.isValid()) return absent;
+  const std::optional<T> value = convert(stored);
+  if (value) return *value;
+  qCWarning(lcConfig) << "damaged value" << key << "in" << path << "ignored:" << stored.toString().left(80);
+  return absent;
+}
+
+int ConfigFile::readInt(const QString& key, int absent) const {
+  return readChecked<int>(where().path, key, absent, &StoredValues::toInt);
+}
+
+bool ConfigFile::readBool(const QString& key, bool absent) const {
+  return readChecked<bool>(where().path, key, absent, &StoredValues::toBool);
+}
+
+QRect ConfigFile::readRect(const QString& key, const QRect& absent) const {
+  return readChecked<QRect>(where().path, key, absent, &StoredValues::toRect);
+}
+
+QPointF ConfigFile::readPoint(const QString& key, const QPointF& absent) const {
+  return readChecked<QPointF>(where().path, key, absent, &StoredValues::toPoint);
+}
+
 void ConfigFile::writeValue(const QString& key, const QVariant& value) {
   QSettings settings(where().path, QSettings::IniFormat);
   settings.setValue(key, value);
@@ -168,7 +200,7 @@ void ConfigFile::removeConfigGroup(const QString& groupName) {
 
 // ---- global, pressure curve, pen, area -------------------------------------
 
-int ConfigFile::getSkinIndex() { return readValue("global/SkinIndex", 5).toInt(); }
+int ConfigFile::getSkinIndex() { return readInt("global/SkinIndex", 5); }
 void ConfigFile::setSkinIndex(int index) { writeValue("global/SkinIndex", index); }
 
 QString ConfigFile::getLanguage() {
@@ -183,25 +215,30 @@ void ConfigFile::setLanguage(const QString& language) {
   if (settings->status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings->fileName();
 }
 
-int ConfigFile::getCoordinateModel() { return readValue("global/CoordinateModel", 0).toInt(); }
+int ConfigFile::getCoordinateModel() { return readInt("global/CoordinateModel", 0); }
 void ConfigFile::setCoordinateModel(int model) { writeValue("global/CoordinateModel", model); }
-bool ConfigFile::getWinLnk() { return readValue("global/WinLnk", true).toBool(); }
+bool ConfigFile::getWinLnk() { return readBool("global/WinLnk", true); }
 void ConfigFile::setWinLnk(bool on) { writeValue("global/WinLnk", on); }
-bool ConfigFile::getHideHint() { return readValue("global/HideHint", false).toBool(); }
+bool ConfigFile::getHideHint() { return readBool("global/HideHint", false); }
 void ConfigFile::setHideHint(bool hide) { writeValue("global/HideHint", hide); }
-bool ConfigFile::getDisableShortKey() { return readValue("global/DisableShortcut", false).toBool(); }
+bool ConfigFile::getDisableShortKey() { return readBool("global/DisableShortcut", false); }
 void ConfigFile::setDisableShortKey(bool disable) { writeValue("global/DisableShortcut", disable); }
-double ConfigFile::getMouseRate() { return readValue("global/MouseRate", 0.5).toDouble(); }
+// The window's speed slider runs from 0 to 1; a value outside would make the
+// relative pointer crawl or leap (or, not finite, stop it for good).
+double ConfigFile::getMouseRate() {
+  return readChecked<double>(where().path, "global/MouseRate", 0.5,
+                             [](const QVariant& stored) { return StoredValues::toDouble(stored, 0.0, 1.0); });
+}
 void ConfigFile::setMouseRate(double rate) { writeValue("global/MouseRate", rate); }
 
 QPointF ConfigFile::getPenPressedCurvePoint(int pointPostion) {
   switch (pointPostion) {
     case TopPoint:
-      return readValue("PressCurve/topPoint", QPointF(1.0, 1.0)).toPointF();
+      return readPoint("PressCurve/topPoint", QPointF(1.0, 1.0));
     case MidPoint:
-      return readValue("PressCurve/midPoint", QPointF(0.5, 0.5)).toPointF();
+      return readPoint("PressCurve/midPoint", QPointF(0.5, 0.5));
     case BottomPoint:
-      return readValue("PressCurve/bottomPoint", QPointF(0.0, 0.0)).toPointF();
+      return readPoint("PressCurve/bottomPoint", QPointF(0.0, 0.0));
     default:
       return QPointF(0, 0);
   }
@@ -216,23 +253,23 @@ void ConfigFile::setPenPressedCurve(QPointF top, QPointF mid, QPointF bottom) {
   if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
 }
 
-bool ConfigFile::getIsDisablePressure() { return readValue("PenKey/DisablePressure", false).toBool(); }
+bool ConfigFile::getIsDisablePressure() { return readBool("PenKey/DisablePressure", false); }
 void ConfigFile::setDisablePressure(bool disable) { writeValue("PenKey/DisablePressure", disable); }
 
-int ConfigFile::getRotationAngle() { return readValue("Area/RotationAngle", 0).toInt(); }
+int ConfigFile::getRotationAngle() { return readInt("Area/RotationAngle", 0); }
 void ConfigFile::setRotationAngle(int angle) { writeValue("Area/RotationAngle", angle); }
 
 QRect ConfigFile::getRectSize(int rectType) {
   switch (rectType) {
     case DynamicRectScreen:
-      return readValue("Area/DynamicRectScreen", kReferenceScreenRect).toRect();
+      return readRect("Area/DynamicRectScreen", kReferenceScreenRect);
     case DynamicRectTablet: {
       QRect maxTablet;
       {
         std::lock_guard<std::mutex> locker(m_lock);
         maxTablet = m_maxTabletRect;
       }
-      return readValue("Area/DynamicRectTablet", maxTablet).toRect();
+      return readRect("Area/DynamicRectTablet", maxTablet);
     }
     case MaxVirtualScreen:
       return kReferenceScreenRect;
@@ -255,7 +292,7 @@ void ConfigFile::setRectSize(int rectType, QRect rect) {
       break;
     case MaxVirtualTablet: {
       std::lock_guard<std::mutex> locker(m_lock);
-      m_maxTabletRect = rect;
+      m_maxTabletRect = SaneGeometry::clamped(rect);
       break;
     }
     default:
@@ -303,7 +340,7 @@ int ConfigFile::getComboxIndex(int keyType) {
   if (key.isEmpty()) return 0;
   int absent = 0;
   if (keyType >= R1 && keyType <= R3) absent = keyType - R1 + 1;
-  return readValue(key, absent).toInt();
+  return readInt(key, absent);
 }
 
 void ConfigFile::setComboxIndex(int keyType, int functionIndex) {
@@ -342,8 +379,7 @@ int ConfigFile::getShortcutkeyEnum(int keyType) {
     else if (keyType >= R1 && keyType <= R3)
       absent = ESwivelWheel + (keyType - R1);
   }
-  QSettings settings(path, QSettings::IniFormat);
-  return settings.value(key, absent).toInt();
+  return readChecked<int>(path, key, absent, &StoredValues::toInt);
 }
 
 void ConfigFile::setShortcutkeyEnum(int keyType, int shortcutkeyEnum) {
@@ -351,7 +387,7 @@ void ConfigFile::setShortcutkeyEnum(int keyType, int shortcutkeyEnum) {
   if (!key.isEmpty()) writeValue(key, shortcutkeyEnum);
 }
 
-int ConfigFile::getCurrentSwivelKey() { return readValue(where().group + "/CurrentSwivelKey", int(R1)).toInt(); }
+int ConfigFile::getCurrentSwivelKey() { return readInt(where().group + "/CurrentSwivelKey", int(R1)); }
 
 void ConfigFile::setCurrentSwivelKey(int keyType) { writeValue(where().group + "/CurrentSwivelKey", keyType); }
 
@@ -433,13 +469,11 @@ void ConfigFile::cleanProgramConfig(int index) {
 QVariantList ConfigFile::getProgramList() {
   std::lock_guard<std::mutex> locker(m_lock);
   QSettings settings(m_configFilePath, QSettings::IniFormat);
-  QVariantList programs;
-  const int size = settings.beginReadArray(kProgramArray);
-  for (int i = 0; i < size; ++i) {
-    settings.setArrayIndex(i);
-    programs.append(QVariant(settings.value("path").toString()));
-  }
-  settings.endArray();
+  // The list is only what the file holds: a "size" far beyond its entries
+  // is damage, not a reason to read (and hold) that many.
+  QString damage;
+  const QVariantList programs = StoredValues::readPathArray(settings, kProgramArray, &damage);
+  if (!damage.isEmpty()) qCWarning(lcConfig) << "damaged program list in" << m_configFilePath << ":" << damage;
   m_programList = programs;
   return programs;
 }

@@ -12,6 +12,7 @@
 #include <QVariantList>
 
 #include <array>
+#include <optional>
 
 class QSettings;
 
@@ -148,6 +149,13 @@ class ConfigFile : public QObject {
   };
   Where where() const;
   QVariant readValue(const QString& key, const QVariant& absent) const;
+  template <typename T>
+  T readChecked(const QString& path, const QString& key, const T& absent,
+                std::optional<T> (*convert)(const QVariant&)) const;
+  int readInt(const QString& key, int absent) const;
+  bool readBool(const QString& key, bool absent) const;
+  QRect readRect(const QString& key, const QRect& absent) const;
+  QPointF readPoint(const QString& key, const QPointF& absent) const;
   void writeValue(const QString& key, const QVariant& value);
   void removeKeys(const QStringList& keys);
   void writeProgramArray(QSettings& settings, const QVariantList& programs);

@@ -1,6 +1,7 @@
 #include "driver/firmware/FirmwareCheckCommand.h"
 
 #include "driver/firmware/FirmwareFileName.h"
+#include "driver/firmware/FirmwareImage.h"
 #include "driver/firmware/IapConsole.h"
 #include "driver/firmware/QFirmwareUpgrade.h"
 #include "driver/firmware/sim/SimIapDevice.h"
@@ -8,6 +9,7 @@
 #include "driver/tablet/ModelTable.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/hid/sim/SimHidBackend.h"
+#include "platform/system/RegularFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -19,7 +21,7 @@ namespace {
 const char* const kUsageText = "usage: firmwarecheck FILE --model NAME --caps N --chip N --pen N --hardware X.YY\n";
 
 struct Options {
-  QString file;
+  QByteArray file;  // the name's bytes
   const ModelEntry* model = nullptr;
   uint32_t capabilities = 0;
   uint8_t chip = 0;
@@ -53,17 +55,17 @@ bool parseHardware(const QString& text, Options* options) {
 }
 
 // Empty when the arguments are complete and sound, else what is wrong.
-QByteArray parse(const QStringList& arguments, Options* options) {
+QByteArray parse(const QList<QByteArray>& arguments, Options* options) {
   QStringList seen;
   for (int i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments.at(i);
+    const QString argument = QString::fromLocal8Bit(arguments.at(i));
     if (!argument.startsWith(QLatin1String("--"))) {
       if (!options->file.isEmpty()) return "more than one FILE given\n";
-      options->file = argument;
+      options->file = arguments.at(i);
       continue;
     }
     if (i + 1 >= arguments.size()) return argument.toUtf8() + " needs a value\n";
-    const QString value = arguments.at(++i);
+    const QString value = QString::fromLocal8Bit(arguments.at(++i));
     uint32_t number = 0;
     if (argument == QLatin1String("--model")) {
       options->model = ModelTable::byKey(value);
@@ -96,22 +98,30 @@ void dropLog(QtMsgType, const QMessageLogContext&, const QString&) {}
 }  // namespace
 
 int run(const QStringList& arguments, QByteArray* out) {
+  QList<QByteArray> native;
+  for (const QString& argument : arguments) native << QFile::encodeName(argument);
+  return run(native, out);
+}
+
+int run(const QList<QByteArray>& arguments, QByteArray* out) {
   Options options;
   const QByteArray problem = parse(arguments, &options);
   if (!problem.isEmpty()) {
     *out += problem + kUsageText;
     return kUsage;
   }
-  if (!FirmwareFileName::parse(options.file)) {
+  // The name's fields are plain text; only the file itself is opened by its
+  // bytes.
+  const QString path = QFile::decodeName(options.file);
+  if (!FirmwareFileName::parse(path)) {
     *out += "not a firmware file name\n";
     return kNotFirmwareName;
   }
-  QFile file(options.file);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *out += options.file.toUtf8() + ": " + file.errorString().toUtf8() + "\n";
+  const platform::RegularFileRead file = platform::readRegularFile(options.file, FirmwareImage::kTransferReadLimit);
+  if (file.status != platform::RegularFileRead::Status::Read) {
+    *out += options.file + ": " + file.error.toUtf8() + "\n";
     return kUnreadable;
   }
-  file.close();
 
   platform::HidBackend::install(std::make_unique<platform::SimHidBackend>());
   HidDevice::setSearchPauses(0, 0);
@@ -138,7 +148,7 @@ int run(const QStringList& arguments, QByteArray* out) {
               " cannot be announced by a boot loader (a hexadecimal digit f is lost)\n";
       code = kUsage;
     } else {
-      const QFirmwareUpgrade::Acceptance result = firmware.acceptFirmwareFile(options.file);
+      const QFirmwareUpgrade::Acceptance result = firmware.acceptFirmwareFile(path, file.bytes);
       if (result.outcome == QFirmwareUpgrade::Acceptance::Outcome::Accepted) {
         *out += "ok\n";
       } else if (result.outcome == QFirmwareUpgrade::Acceptance::Outcome::NotFirmwareName) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 // `firmwarecheck FILE --model NAME --caps N --chip N --pen N --hardware X.YY`:
@@ -17,8 +18,12 @@ enum ExitCode {
   kUsage = 64,           // prints what is wrong with the arguments
 };
 
-// `arguments` without the program name. What the tool prints goes to `out`.
-// Installs the simulated HID world: the check never touches a real tablet.
+// `arguments` without the program name, as the system gives them: FILE is
+// opened by exactly these bytes, whatever their encoding. What the tool
+// prints goes to `out`. Installs the simulated HID world: the check never
+// touches a real tablet.
+int run(const QList<QByteArray>& arguments, QByteArray* out);
+// The same with the arguments in the file-name encoding.
 int run(const QStringList& arguments, QByteArray* out);
 
 }  // namespace FirmwareCheckCommand

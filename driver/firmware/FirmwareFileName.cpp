@@ -3,8 +3,8 @@
 #include <algorithm>
 
 std::optional<FirmwareFileName> FirmwareFileName::parse(const QString& path) {
-  const int slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-  const QString name = path.mid(slash + 1);
+  // Only "/" separates: a backslash is an ordinary character of a Linux name.
+  const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
   QStringList fields = name.split(QLatin1Char('-'), Qt::KeepEmptyParts, Qt::CaseSensitive);
   if (fields.size() < 5) return std::nullopt;
   FirmwareFileName result;

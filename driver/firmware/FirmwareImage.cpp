@@ -3,6 +3,8 @@
 #include "driver/firmware/Crc16X25.h"
 #include "driver/firmware/FirmwareLog.h"
 
+#include "platform/system/RegularFile.h"
+
 #include <QFile>
 
 namespace {
@@ -86,12 +88,20 @@ bool checkBytes(const QByteArray& file) {
   return true;
 }
 
+platform::RegularFileRead readFile(const QString& path) {
+  // No tablet takes more than the transfer sends; a larger file (a sparse
+  // giant, a link to /dev/zero) is not an image of one and is not read.
+  return platform::readRegularFile(QFile::encodeName(path), kTransferReadLimit);
+}
+
 bool checkFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  if (bytes.isEmpty()) return false;
-  return checkBytes(bytes);
+  const platform::RegularFileRead file = readFile(path);
+  if (file.status != platform::RegularFileRead::Status::Read) {
+    qCWarning(lcFirmware) << "firmware file" << path << "not read:" << file.error;
+    return false;
+  }
+  if (file.bytes.isEmpty()) return false;
+  return checkBytes(file.bytes);
 }
 
 }  // namespace FirmwareImage

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include "platform/system/RegularFile.h"
 
 // The 26-byte header in front of an enciphered firmware payload. All fields
 // are little-endian; the reserved bytes are the device's and are not read.
@@ -48,7 +49,12 @@ bool blocksInsideData(const FirmwareFileHeader& header, qint64 available);
 // every announced block starts inside what the transfer will read.
 bool checkBytes(const QByteArray& file);
 
-// checkBytes over a file on disk; false when it cannot be read or is empty.
+// A firmware file read as a file: only a regular file (never a FIFO or a
+// device, which are not waited on), of at most kTransferReadLimit bytes.
+platform::RegularFileRead readFile(const QString& path);
+
+// checkBytes over a file on disk; false when readFile refuses it or it is
+// empty.
 bool checkFile(const QString& path);
 
 }  // namespace FirmwareImage

@@ -1,19 +1,19 @@
 #include "driver/firmware/FirmwareTransferImage.h"
 
-#include <QFile>
+#include <QFileDevice>
 
 bool FirmwareTransferImage::load(const QString& path) {
   m_bytes.clear();
   m_header = FirmwareFileHeader();
   m_error.clear();
   m_errorCode = 0;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    m_error = file.errorString();
-    m_errorCode = int(file.error());
+  const platform::RegularFileRead file = FirmwareImage::readFile(path);
+  if (file.status != platform::RegularFileRead::Status::Read) {
+    m_error = file.error;
+    m_errorCode = int(QFileDevice::OpenError);
     return false;
   }
-  setBytes(file.read(FirmwareImage::kTransferReadLimit));
+  setBytes(file.bytes);
   return true;
 }
 

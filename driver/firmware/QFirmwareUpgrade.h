@@ -70,6 +70,9 @@ class QFirmwareUpgrade : public QObject {
   // Runs every check in order on the file (it opens the IAP interface on
   // the way); the first refusal ends it.
   Acceptance acceptFirmwareFile(const QString& path);
+  // The same over contents the caller has read itself (firmwarecheck keeps a
+  // name's bytes as the system gives them, which a QString path may not).
+  Acceptance acceptFirmwareFile(const QString& path, const QByteArray& contents);
 
   // One request to the boot loader; status 8 when no intact answer came.
   Iap::Answer request(const Iap::Command& command, const QByteArray& payload = QByteArray());
@@ -116,6 +119,7 @@ class QFirmwareUpgrade : public QObject {
   void SlotUpgradeProgressStatic(int value);
 
  private:
+  Acceptance acceptWith(const QString& path, const QByteArray* contents);
   friend int Driver_Comm_SendReceive_Callback(QFirmwareUpgrade* context, int mode, uint8_t* report, uint16_t count,
                                               uint8_t* answer, uint16_t* answerLength);
 

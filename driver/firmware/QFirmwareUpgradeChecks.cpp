@@ -68,6 +68,14 @@ bool QFirmwareUpgrade::checkPenType(const QString& penType, uint8_t penCode) {
 bool QFirmwareUpgrade::checkFirmwareFile(const QString& path) { return FirmwareImage::checkFile(path); }
 
 QFirmwareUpgrade::Acceptance QFirmwareUpgrade::acceptFirmwareFile(const QString& path) {
+  return acceptWith(path, nullptr);
+}
+
+QFirmwareUpgrade::Acceptance QFirmwareUpgrade::acceptFirmwareFile(const QString& path, const QByteArray& contents) {
+  return acceptWith(path, &contents);
+}
+
+QFirmwareUpgrade::Acceptance QFirmwareUpgrade::acceptWith(const QString& path, const QByteArray* contents) {
   const std::optional<FirmwareFileName> name = FirmwareFileName::parse(path);
   if (!name) return {Acceptance::Outcome::NotFirmwareName, nullptr};
   if (!checkProductModel(name->productCode())) return refused(kModelMismatch);
@@ -87,6 +95,7 @@ QFirmwareUpgrade::Acceptance QFirmwareUpgrade::acceptFirmwareFile(const QString&
     if ((m_iapCapabilities & kCheckPen) && !checkPenType(name->penType(), m_additionalMsg[1]))
       return refused(kPenMismatch);
   }
-  if (!checkFirmwareFile(path)) return refused(kHeaderInvalid);
+  const bool intact = contents ? !contents->isEmpty() && FirmwareImage::checkBytes(*contents) : checkFirmwareFile(path);
+  if (!intact) return refused(kHeaderInvalid);
   return {Acceptance::Outcome::Accepted, nullptr};
 }

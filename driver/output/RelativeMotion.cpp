@@ -2,10 +2,14 @@
 
 #include <QLoggingCategory>
 
+#include <cmath>
+
 Q_DECLARE_LOGGING_CATEGORY(lcOutput)
 
 namespace {
 constexpr double kFullScale = 32767.0;
+// The window's slider gives 0 to 1; anything far beyond is not a speed.
+constexpr double kMaxMouseRateValue = 1000.0;
 // Only the device thread touches it; atomic so that successive device threads
 // never race on it.
 std::atomic<bool> s_penWasOut{true};
@@ -42,6 +46,12 @@ void RelativeMotion::apply(double& x, double& y, bool outOfRange, const QRectF& 
 }
 
 void RelativeMotion::setMouseRate(double value) {
+  // A rate that is no number (or infinite) would turn every later position
+  // into NaN and pin the pointer; keep the one in force.
+  if (!std::isfinite(value) || std::fabs(value) > kMaxMouseRateValue) {
+    qCWarning(lcOutput) << "mouse rate" << value << "ignored";
+    return;
+  }
   const double rate = value * 3.0 + 0.1;
   m_rate.store(rate, std::memory_order_relaxed);
   qCDebug(lcOutput) << "m_mouseRate" << rate;

@@ -71,9 +71,11 @@ int HidDevice::productCodeFromProductString(const QByteArray& product) {
   const int close = product.indexOf(')', open + 1);
   QByteArray digits = close < 0 ? product.mid(open + 1) : product.mid(open + 1, close - open - 1);
   digits.replace('f', QByteArray()).replace('F', QByteArray());
+  // The word is 32 bits unsigned; the top bit is a capability like the others
+  // and keeps its place in the int's bit pattern.
   bool ok = false;
-  const int value = digits.toInt(&ok, 16);
-  return ok ? value : 0;
+  const uint value = digits.toUInt(&ok, 16);
+  return ok ? int(value) : 0;
 }
 
 int HidDevice::read(uint8_t* buffer, int length) { return read(buffer, length, platform::HidConnection::kNoTimeLimit); }

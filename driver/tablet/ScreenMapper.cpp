@@ -1,6 +1,7 @@
 #include "driver/tablet/ScreenMapper.h"
 
 #include "driver/core/MyQmlEnum.h"
+#include "driver/core/SaneGeometry.h"
 #include "driver/tablet/CalibrationEdgeCorrection.h"
 #include "driver/tablet/MappingSettings.h"
 
@@ -113,15 +114,19 @@ void ScreenMapper::mapWith(const Geometry& g, double& x, double& y) {
   y = ny;
 }
 
-void ScreenMapper::setMapperArea(const QRect& screenRect, const QRect& allScreenRect) {
+void ScreenMapper::setMapperArea(const QRect& givenScreenRect, const QRect& givenAllScreenRect) {
+  // Monitors and the window's rectangles come from outside; a rectangle near
+  // the int limits must not overflow the integer steps below.
+  const QRect screenRect = SaneGeometry::clamped(givenScreenRect);
+  const QRect allScreenRect = SaneGeometry::clamped(givenAllScreenRect);
   QRect calibrationScreen;
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     if (QScreen* primary = QGuiApplication::primaryScreen()) calibrationScreen = primary->virtualGeometry();
   }
-  const QRectF screenSelection(MappingSettings::rect(MyQmlEnum::DynamicRectScreen));
-  const QRectF tabletSelection(MappingSettings::rect(MyQmlEnum::DynamicRectTablet));
-  const QRectF screenPreview(MappingSettings::rect(MyQmlEnum::MaxVirtualScreen));
-  const QRectF tabletPreview(MappingSettings::rect(MyQmlEnum::MaxVirtualTablet));
+  const QRectF screenSelection(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::DynamicRectScreen)));
+  const QRectF tabletSelection(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::DynamicRectTablet)));
+  const QRectF screenPreview(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::MaxVirtualScreen)));
+  const QRectF tabletPreview(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::MaxVirtualTablet)));
 
   QRect S;
   QRect A;
@@ -187,13 +192,13 @@ void ScreenMapper::loadCalibration(int angle) { setCalibration(MappingSettings::
 
 void ScreenMapper::setDesktopRect(const QRectF& rect) {
   std::lock_guard<std::mutex> locker(m_lock);
-  m_geometry.desktop = rect;
+  m_geometry.desktop = SaneGeometry::clamped(rect);
 }
 
 void ScreenMapper::setTabletRect(const QRectF& rect) {
   std::lock_guard<std::mutex> locker(m_lock);
-  m_geometry.tabletRect = rect;
-  m_geometry.tabletArea = rect;
+  m_geometry.tabletRect = SaneGeometry::clamped(rect);
+  m_geometry.tabletArea = m_geometry.tabletRect;
 }
 
 QRectF ScreenMapper::tabletRect() const {

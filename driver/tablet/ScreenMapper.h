@@ -24,7 +24,8 @@ class ScreenMapper {
 
   // The chosen monitor and the union of all monitors, in desktop pixels;
   // either may be empty, which keeps the monitor chosen before and only
-  // re-reads the user's rectangles from the settings.
+  // re-reads the user's rectangles from the settings. Every rectangle is
+  // first clamped to SaneGeometry's bounds.
   void setMapperArea(const QRect& screenRect = QRect(), const QRect& allScreenRect = QRect());
   void setRotationAngle(int angle);
   // Pen displays (19000 and above) load their stored calibration here.

@@ -30,7 +30,7 @@ class ModuleHolderWalk {
   // list cannot be read.
   bool walk(const std::string& moduleName, const std::function<void(const std::string&)>& onHolder) const;
 
-  // Appends "$" and the executable name of every holder to the zero-terminated
+  // Appends "$" and the carried name of every holder to the zero-terminated
   // text in buffer (size bytes). A name that would not fit, with its "$" and
   // the terminating zero, is left out; so is everything when buffer holds no
   // terminating zero at all. False when the process list cannot be read.
@@ -40,6 +40,16 @@ class ModuleHolderWalk {
   std::vector<std::string> holders(const std::string& moduleName) const;
 
   static bool sameNameIgnoringCase(const std::string& a, const std::string& b);
+
+  // The name as the probes' output can carry it: "$" separates names there,
+  // and a line break or another control character would make the list the
+  // user is shown say something else, so each becomes "?". Whoever ends a
+  // process by such a name compares it with the process's carried name.
+  static std::string carriedName(const std::string& exeName);
+
+  // Whether the process maps a file of that name (ASCII case ignored),
+  // whatever its width.
+  bool mapsModule(int pid, const std::string& moduleName) const;
 
  private:
   int m_width;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -16,6 +17,25 @@ class ProcessEnder {
   // gone. The calling process is never ended. Returns how many were ended.
   int endAllNamed(const std::string& name,
                   std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) const;
+
+  struct HolderEnding {
+    int found = 0;   // processes of that name that hold the module
+    int ended = 0;   // of those, ended within the time
+    int failed = 0;  // could not be signalled (not ours) or still there
+  };
+
+  // Like endAllNamed, for the holders the probes reported: a process is
+  // ended only when its carried name (ModuleHolderWalk::carriedName) equals
+  // name and it really maps the module, checked again with its handle held,
+  // so a name the output could not carry whole never costs an unrelated
+  // process its life.
+  HolderEnding endHolders(const std::string& name, const std::string& moduleName,
+                          std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) const;
+
+ private:
+  // Ends every process (but this one) for which matches(pid) holds, asking
+  // matches again once the process's handle is held.
+  HolderEnding endMatching(const std::function<bool(int pid)>& matches, std::chrono::milliseconds timeout) const;
 };
 
 }  // namespace platform

@@ -51,13 +51,14 @@ class HolderCheckTest : public ::testing::Test {
 }  // namespace
 
 TEST(HolderCheckNames, ListsOnlyNamesWithAnExeSuffixAndNeverItself) {
-  const QStringList parts =
+  using Names = QList<QByteArray>;
+  const Names parts =
       HolderCheck::splitOutput("$$paint.exe$EXCEL.EXE$", "$$holdercheck.exe$krita.exe$tool$a.exec$", "holdercheck.exe");
-  EXPECT_EQ(parts, (QStringList{"", "", "paint.exe", "EXCEL.EXE", "", "", "", "krita.exe", "tool", "a.exec", ""}));
-  EXPECT_EQ(HolderCheck::acceptedNames(parts), (QStringList{"paint.exe", "krita.exe", "a.exec"}));
-  EXPECT_EQ(HolderCheck::acceptedNames(HolderCheck::splitOutput("", "", "holdercheck.exe")), QStringList());
+  EXPECT_EQ(parts, (Names{"", "", "paint.exe", "EXCEL.EXE", "", "", "", "krita.exe", "tool", "a.exec", ""}));
+  EXPECT_EQ(HolderCheck::acceptedNames(parts), (Names{"paint.exe", "krita.exe", "a.exec"}));
+  EXPECT_EQ(HolderCheck::acceptedNames(HolderCheck::splitOutput("", "", "holdercheck.exe")), Names());
   EXPECT_EQ(HolderCheck::acceptedNames({"exe", "paint.ex", "x.EXE", ".exe", "Holdercheck.exe"}),
-            (QStringList{".exe", "Holdercheck.exe"}));
+            (Names{".exe", "Holdercheck.exe"}));
 }
 
 TEST_F(HolderCheckTest, AsksNothingWhenNobodyHoldsTheLibrary) {

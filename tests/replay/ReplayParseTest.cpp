@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 namespace {
 
 bool parseText(const QString& text, std::vector<ReplayStep>& steps, QString& error, int length = 10) {
-  QString copy = text;
-  QTextStream in(&copy);
+  QByteArray bytes = text.toUtf8();
+  QBuffer in(&bytes);
+  in.open(QIODevice::ReadOnly);
   return ReplayInput::parse(in, length, steps, error);
 }
 
@@ -39,20 +42,33 @@ TEST(ReplayOptions, RefusesWhatItCannotUse) {
   EXPECT_FALSE(ReplayOptions::parse({"--model", "LarkA", "--speed", "2"}, options, error));
 }
 
+TEST(ReplayInput, TheLastLineNeedsNoLineBreakAndLongCommentsPass) {
+  std::vector<ReplayStep> steps;
+  QString error;
+  const QString comment = "# " + QString(ReplayInput::kMaxLineLength - 2, 'x') + "\n";
+  ASSERT_TRUE(parseText(comment + "wait 60000\r\n02 A0", steps, error)) << error.toStdString();
+  ASSERT_EQ(steps.size(), 2u);
+  EXPECT_EQ(steps[0].waitMs, 60000);
+  EXPECT_EQ(steps[1].report.size(), 10);
+}
+
 TEST(ReplayInput, ReportsArePaddedAndCommentsAndBlankLinesSkipped) {
   std::vector<ReplayStep> steps;
   QString error;
   ASSERT_TRUE(parseText("# header\n\n02A0 10 27\n   \nwait 25\n02 a1\n", steps, error)) << error.toStdString();
   ASSERT_EQ(steps.size(), 3u);
-  EXPECT_EQ(steps[0].report.toHex(), QByteArray("02a0102700000000" "0000"));
+  EXPECT_EQ(steps[0].report.toHex(), QByteArray("02a0102700000000"
+                                                "0000"));
   EXPECT_EQ(steps[1].kind, ReplayStep::Wait);
   EXPECT_EQ(steps[1].waitMs, 25);
   EXPECT_EQ(steps[2].report.size(), 10);
 }
 
 TEST(ReplayInput, MalformedLinesNameTheirLineNumber) {
-  const char* bad[] = {"02 A\n", "0 2A0\n", "02 ZZ\n", "wait\n", "wait -5\n", "wait 5 6\n", "waiting 5\n",
-                       "02 A0 00 00 00 00 00 00 00 00 00\n"};
+  const QByteArray endless(ReplayInput::kMaxLineLength + 1, '0');
+  const char* bad[] = {"02 A\n",       "0 2A0\n",          "02 ZZ\n",     "wait\n",
+                       "wait -5\n",    "wait 5 6\n",       "waiting 5\n", "02 A0 00 00 00 00 00 00 00 00 00\n",
+                       "wait 60001\n", endless.constData()};
   for (const char* line : bad) {
     std::vector<ReplayStep> steps;
     QString error;

@@ -1,6 +1,8 @@
 #include "tools/tabletreplay/ReplayOptions.h"
 
+#include "driver/core/SaneGeometry.h"
 #include "driver/tablet/ModelTable.h"
+#include "tools/tabletreplay/ReplayInput.h"
 
 namespace {
 
@@ -12,6 +14,9 @@ bool parseRect(const QString& text, QRect& rect) {
     bool ok = false;
     values[i] = parts[i].trimmed().toInt(&ok);
     if (!ok) return false;
+    // Checked before QRect adds them up.
+    const int low = i < 2 ? -SaneGeometry::kLimit : 0;
+    if (values[i] < low || values[i] > SaneGeometry::kLimit) return false;
   }
   rect = QRect(values[0], values[1], values[2], values[3]);
   return true;
@@ -27,19 +32,37 @@ const ModelEntry* findModel(const QString& name) {
 
 }  // namespace
 
+QString ReplayOptions::usage() {
+  return QStringLiteral(
+             "usage: tabletreplay --model NAME [--settings FILE] [--firmware-version TEXT] "
+             "[--tablet-preview X,Y,W,H] [--screen X,Y,W,H] [--desktop X,Y,W,H] < REPORTS\n"
+             "Standard input: one input report per line in hexadecimal, \"wait N\" for a pause of N ms "
+             "(at most %1), \"#\" comments; lines of at most %2 characters.\n"
+             "Rectangles: X and Y within -%3..%3, W and H within 0..%3.\n"
+             "Exit code: 0 done, 1 the device did not start or the output could not be written, "
+             "2 bad arguments, settings file or input.")
+      .arg(ReplayInput::kMaxWaitMs)
+      .arg(ReplayInput::kMaxLineLength)
+      .arg(SaneGeometry::kLimit);
+}
+
 bool ReplayOptions::parse(const QStringList& arguments, ReplayOptions& options, QString& error) {
   bool haveModel = false;
   for (int i = 0; i < arguments.size(); ++i) {
     const QString& option = arguments[i];
+    if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+      options.help = true;
+      return true;
+    }
     if (i + 1 >= arguments.size()) {
-      error = QStringLiteral("%1 needs a value").arg(option);
+      error = QStringLiteral("%1 needs a value").arg(ReplayInput::printable(option, 60));
       return false;
     }
     const QString value = arguments[++i];
     if (option == QLatin1String("--model")) {
       const ModelEntry* model = findModel(value);
       if (!model) {
-        error = QStringLiteral("unknown model: %1").arg(value);
+        error = QStringLiteral("unknown model: %1").arg(ReplayInput::printable(value, 60));
         return false;
       }
       options.deviceType = model->devType;
@@ -55,17 +78,19 @@ bool ReplayOptions::parse(const QStringList& arguments, ReplayOptions& options, 
                       : option == QLatin1String("--screen")       ? options.screen
                                                                   : options.desktop;
       if (!parseRect(value, target)) {
-        error = QStringLiteral("%1 wants X,Y,W,H, not %2").arg(option, value);
+        error = QStringLiteral("%1 wants X,Y,W,H (X and Y within -%2..%2, W and H within 0..%2), not %3")
+                    .arg(option)
+                    .arg(SaneGeometry::kLimit)
+                    .arg(ReplayInput::printable(value, 60));
         return false;
       }
     } else {
-      error = QStringLiteral("unknown option: %1").arg(option);
+      error = QStringLiteral("unknown option: %1").arg(ReplayInput::printable(option, 60));
       return false;
     }
   }
   if (!haveModel) {
-    error = QStringLiteral("usage: tabletreplay --model NAME [--settings FILE] [--firmware-version TEXT] "
-                           "[--tablet-preview X,Y,W,H] [--screen X,Y,W,H] [--desktop X,Y,W,H]");
+    error = usage().section(QLatin1Char('\n'), 0, 0);
     return false;
   }
   return true;

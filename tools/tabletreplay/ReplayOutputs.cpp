@@ -1,10 +1,24 @@
 #include "tools/tabletreplay/ReplayOutputs.h"
 
+#include "tools/tabletreplay/ReplayText.h"
+
+#include <cerrno>
+#include <cstring>
+
 void ReplayLog::line(const QString& text) {
   const QByteArray bytes = text.toUtf8() + '\n';
   std::lock_guard<std::mutex> locker(m_lock);
-  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out);
-  std::fflush(m_out);
+  if (!m_writeError.isEmpty()) return;
+  errno = 0;
+  if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size()) ||
+      std::fflush(m_out) != 0) {
+    m_writeError = QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+  }
+}
+
+QString ReplayLog::writeError() const {
+  std::lock_guard<std::mutex> locker(m_lock);
+  return m_writeError;
 }
 
 QString ReplayLog::hex(const uint8_t* data, int length) {
@@ -30,7 +44,8 @@ void PrintingInputInjector::sendWheel(int delta) {
 }
 
 bool PrintingProgramStarter::startDetached(const QString& path) {
-  m_log.line(QStringLiteral("run ") + path);
+  // The path comes from the settings file: escaped, it stays one line.
+  m_log.line(QStringLiteral("run ") + ReplayText::escaped(path));
   return !path.isEmpty();
 }
 

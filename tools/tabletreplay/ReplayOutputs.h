@@ -18,9 +18,14 @@ class ReplayLog {
   // "HEX" of tabletreplay: upper-case byte pairs without spaces.
   static QString hex(const uint8_t* data, int length);
 
+  // Why the first line could not be written (a full disk, a closed pipe);
+  // empty while every line went out. Nothing is written after a failure.
+  QString writeError() const;
+
  private:
-  std::mutex m_lock;
+  mutable std::mutex m_lock;
   FILE* m_out;
+  QString m_writeError;
 };
 
 // The keyboard and mouse as the system would have received them.

@@ -9,6 +9,7 @@
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/system/sim/SimulatedPlatform.h"
 #include "tools/tabletreplay/ReplayOutputs.h"
+#include "tools/tabletreplay/ReplayText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -108,8 +109,8 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
       // Printed on the worker, as it emits them.
       Tablet* tablet = device.tablet();
       QObject::connect(
-          tablet, &Tablet::functionHint, tablet, [&log](const QString& text) { log.line("hint " + text); },
-          Qt::DirectConnection);
+          tablet, &Tablet::functionHint, tablet,
+          [&log](const QString& text) { log.line("hint " + ReplayText::escaped(text)); }, Qt::DirectConnection);
       QObject::connect(
           tablet, &Tablet::showTabletDriver, tablet, [&log] { log.line(QStringLiteral("showdriver")); },
           Qt::DirectConnection);
@@ -148,5 +149,10 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
   }
 
   tabletDevice->unregister();
+  const QString writeError = log.writeError();
+  if (!writeError.isEmpty()) {
+    std::fprintf(stderr, "tabletreplay: cannot write the output: %s\n", writeError.toLocal8Bit().constData());
+    return 1;
+  }
   return exitCode;
 }

@@ -1,5 +1,6 @@
 #include "platform/process/ProcessEnder.h"
 
+#include "platform/process/ModuleHolderWalk.h"
 #include "platform/process/linux/ProcessTable.h"
 
 #include <poll.h>
@@ -52,25 +53,60 @@ bool hasEnded(int pid) {
 }  // namespace
 
 int ProcessEnder::endAllNamed(const std::string& name, std::chrono::milliseconds timeout) const {
+  if (name.empty()) return 0;
+  const ProcessTable table;
+  return endMatching([&](int pid) { return table.executableName(pid) == name; }, timeout).ended;
+}
+
+ProcessEnder::HolderEnding ProcessEnder::endHolders(const std::string& name, const std::string& moduleName,
+                                                    std::chrono::milliseconds timeout) const {
+  if (name.empty() || moduleName.empty()) return {};
+  const ProcessTable table;
+  const ModuleHolderWalk modules(64);
+  return endMatching(
+      [&](int pid) {
+        return ModuleHolderWalk::carriedName(table.executableName(pid)) == name && modules.mapsModule(pid, moduleName);
+      },
+      timeout);
+}
+
+ProcessEnder::HolderEnding ProcessEnder::endMatching(const std::function<bool(int pid)>& matches,
+                                                     std::chrono::milliseconds timeout) const {
+  HolderEnding result;
   const ProcessTable table;
   const auto pids = table.pids();
-  if (name.empty() || !pids) return 0;
+  if (!pids) return result;
   const int self = static_cast<int>(getpid());
   std::vector<int> pidFds;
   std::vector<int> signalledPids;  // where the kernel has no process handles
   for (const int pid : *pids) {
-    if (pid == self || table.executableName(pid) != name) continue;
+    if (pid == self || !matches(pid)) continue;
     const int pidFd = openPidFd(pid);
     if (pidFd >= 0) {
-      // The id may have been reused since the name was read; asking again
+      // The id may have been reused since it was looked at; asking again
       // with the handle held makes sure the handle is the process we mean.
-      if (table.executableName(pid) == name && signalPidFd(pidFd)) {
+      if (!matches(pid)) {
+        close(pidFd);
+        continue;
+      }
+      ++result.found;
+      if (signalPidFd(pidFd)) {
         pidFds.push_back(pidFd);
       } else {
+        ++result.failed;
         close(pidFd);
       }
-    } else if (errno == ENOSYS && kill(pid, SIGKILL) == 0) {
-      signalledPids.push_back(pid);
+    } else if (errno == ENOSYS) {
+      ++result.found;
+      if (kill(pid, SIGKILL) == 0) {
+        signalledPids.push_back(pid);
+      } else {
+        ++result.failed;
+      }
+    } else if (errno != ESRCH) {
+      // Gone meanwhile is fine; any other refusal leaves it running.
+      ++result.found;
+      ++result.failed;
     }
   }
 
@@ -82,14 +118,25 @@ int ProcessEnder::endAllNamed(const std::string& name, std::chrono::milliseconds
   for (const int pidFd : pidFds) {
     // A process handle becomes readable when the process has ended.
     pollfd ended{pidFd, POLLIN, 0};
-    while (poll(&ended, 1, remainingMs()) < 0 && errno == EINTR) {
+    int ready;
+    while ((ready = poll(&ended, 1, remainingMs())) < 0 && errno == EINTR) {
+    }
+    if (ready > 0) {
+      ++result.ended;
+    } else {
+      ++result.failed;
     }
     close(pidFd);
   }
   for (const int pid : signalledPids) {
     while (!hasEnded(pid) && remainingMs() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (hasEnded(pid)) {
+      ++result.ended;
+    } else {
+      ++result.failed;
+    }
   }
-  return static_cast<int>(pidFds.size() + signalledPids.size());
+  return result;
 }
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -141,14 +142,56 @@ void writeDump(int fd, int number, const siginfo_t* info, const void* context) {
   copyFile(fd, "/proc/self/maps");
 }
 
+// "<dump path>.<pid>-<attempt>", built by hand: nothing here may allocate.
+bool freshName(char* name, size_t size, int attempt) {
+  const size_t base = strlen(g_dumpPath);
+  char digits[48];
+  char* end = digits + sizeof digits;
+  char* p = end;
+  unsigned long long value = static_cast<unsigned long long>(attempt);
+  do {
+    *--p = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  *--p = '-';
+  value = static_cast<unsigned long long>(getpid());
+  do {
+    *--p = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  *--p = '.';
+  const size_t suffix = static_cast<size_t>(end - p);
+  if (base + suffix + 1 > size) return false;
+  memcpy(name, g_dumpPath, base);
+  memcpy(name + base, p, suffix);
+  name[base + suffix] = '\0';
+  return true;
+}
+
+// The dump is written to a name of its own, created here and now (never a
+// file or link that someone left there: O_EXCL with O_NOFOLLOW refuses both),
+// then renamed over the dump's path. rename() replaces a link planted at that
+// path instead of writing through it to the link's target.
+void writeDumpFile(int number, const siginfo_t* info, const void* context) {
+  char fresh[sizeof g_dumpPath + 48];
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    if (!freshName(fresh, sizeof fresh, attempt)) return;
+    const int fd = open(fresh, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      if (errno == EEXIST || errno == ELOOP) continue;
+      return;
+    }
+    writeDump(fd, number, info, context);
+    close(fd);
+    if (rename(fresh, g_dumpPath) != 0) unlink(fresh);
+    return;
+  }
+}
+
 void onFatalSignal(int number, siginfo_t* info, void* context) {
   const int savedErrno = errno;
   mkdir(g_dumpDir, 0700);  // in case it went away since start
-  const int fd = open(g_dumpPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd >= 0) {
-    writeDump(fd, number, info, context);
-    close(fd);
-  }
+  writeDumpFile(number, info, context);
   errno = savedErrno;
   // SA_RESETHAND has restored the default action. A fault re-executes and
   // dies by it on return; a sent signal (abort, kill) must be raised again.

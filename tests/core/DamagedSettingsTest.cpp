@@ -1,0 +1,128 @@
+// Settings files that a damaged disk, a hand edit or a hostile user left
+// behind: whatever a value says, the store answers with a value of its kind
+// (the one of a missing key when the stored one is not), and no count in the
+// file makes it read more than the file holds.
+
+#include "driver/core/ConfigFile.h"
+#include "driver/core/MyQmlEnum.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <memory>
+
+using namespace MyQmlEnum;
+
+namespace {
+
+class DamagedSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = testenv::freshDir("damaged");
+    store = std::make_unique<ConfigFile>(dir);
+  }
+
+  // Replaces the current file by these lines.
+  void writeFile(const QByteArray& text) {
+    QFile file(store->currentConfigFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+
+  QString dir;
+  std::unique_ptr<ConfigFile> store;
+};
+
+}  // namespace
+
+TEST_F(DamagedSettingsTest, AProgramListReadsOnlyTheEntriesTheFileHolds) {
+  writeFile("[CusConfigProgramPaths]\nsize=2147483647\n1\\path=/usr/bin/krita\n");
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_EQ(store->getProgramList(), QVariantList{QVariant("/usr/bin/krita")});
+  EXPECT_LT(timer.elapsed(), 2000);
+  EXPECT_EQ(store->getCusConfigProgramPathList().size(), 1);
+
+  // Holes and entries past the size are not programs; neither is an empty path.
+  writeFile("[CusConfigProgramPaths]\nsize=3\n1\\path=/a/one\n3\\path=/a/three\n5\\path=/a/five\n2\\other=x\n");
+  EXPECT_EQ(store->getProgramList(), (QVariantList{QVariant("/a/one"), QVariant("/a/three")}));
+
+  for (const QByteArray& size : {QByteArray("size=-4"), QByteArray("size=many"), QByteArray("")}) {
+    writeFile("[CusConfigProgramPaths]\n" + size + "\n1\\path=/a/one\n");
+    EXPECT_TRUE(store->getProgramList().isEmpty()) << size.constData();
+  }
+
+  // The store still writes a sound list over a damaged one.
+  writeFile("[CusConfigProgramPaths]\nsize=2147483647\n1\\path=/a/one\n");
+  store->getProgramList();
+  store->addProgramList("/a/two");
+  EXPECT_EQ(store->getProgramList(), (QVariantList{QVariant("/a/one"), QVariant("/a/two")}));
+}
+
+TEST_F(DamagedSettingsTest, ValuesThatAreNotOfTheirKindReadAsMissing) {
+  writeFile(
+      "[global]\nSkinIndex=dark\nCoordinateModel=1.5\nWinLnk=hello\nHideHint=2\nMouseRate=nan\n"
+      "[PressCurve]\ntopPoint=@PointF(nan 1)\nmidPoint=@PointF(0.5\nbottomPoint=zero\n"
+      "[PenKey]\nupShortcutkeyEnum=7x\nDisablePressure=yes please\n"
+      "[Area]\nDynamicRectScreen=@Rect(0 0 19\nDynamicRectTablet=hello\nRotationAngle=ninety\n"
+      "[CommonKey]\nK1ShortcutkeyEnum=\"3, 4\"\nCurrentSwivelKey=@Rect(1 2 3 4)\n");
+  EXPECT_EQ(store->getSkinIndex(), 5);
+  EXPECT_EQ(store->getCoordinateModel(), 0);
+  EXPECT_TRUE(store->getWinLnk());
+  EXPECT_FALSE(store->getHideHint());
+  EXPECT_DOUBLE_EQ(store->getMouseRate(), 0.5);
+  EXPECT_EQ(store->getPenPressedCurvePoint(TopPoint), QPointF(1, 1));
+  EXPECT_EQ(store->getPenPressedCurvePoint(MidPoint), QPointF(0.5, 0.5));
+  EXPECT_EQ(store->getPenPressedCurvePoint(BottomPoint), QPointF(0, 0));
+  EXPECT_EQ(store->getShortcutkeyEnum(PenUpKey), ERightMouseButton);
+  EXPECT_FALSE(store->getIsDisablePressure());
+  EXPECT_EQ(store->getRectSize(DynamicRectScreen), QRect(0, 0, 300, 168));
+  store->setRectSize(MaxVirtualTablet, QRect(0, 0, 260, 160));
+  EXPECT_EQ(store->getRectSize(DynamicRectTablet), QRect(0, 0, 260, 160));
+  EXPECT_EQ(store->getRotationAngle(), 0);
+  EXPECT_EQ(store->getShortcutkeyEnum(K1), ENoEffect);
+  EXPECT_EQ(store->getCurrentSwivelKey(), R1);
+}
+
+TEST_F(DamagedSettingsTest, NumbersOutsideWhatTheyCanMeanReadAsMissing) {
+  for (const QByteArray& rate : {"inf", "-inf", "1e308", "-0.5", "1.5"}) {
+    writeFile("[global]\nMouseRate=" + rate + "\n");
+    EXPECT_DOUBLE_EQ(store->getMouseRate(), 0.5) << rate.constData();
+  }
+  // An empty rectangle, or one no screen has, is no selection.
+  for (const QByteArray& rect :
+       {"@Rect(0 0 0 0)", "@Rect(0 0 2147483647 2147483647)", "@Rect(-2147483647 0 10 10)", "@Rect(5 5 -10 20)"}) {
+    writeFile("[Area]\nDynamicRectScreen=" + rect + "\n");
+    EXPECT_EQ(store->getRectSize(DynamicRectScreen), QRect(0, 0, 300, 168)) << rect.constData();
+  }
+  writeFile("[PressCurve]\nmidPoint=@PointF(0.5 inf)\n");
+  EXPECT_EQ(store->getPenPressedCurvePoint(MidPoint), QPointF(0.5, 0.5));
+}
+
+TEST_F(DamagedSettingsTest, WhatTheStoreWritesReadsBackUnchanged) {
+  // Written values come back typed from QSettings' cache and as text from
+  // the file; both must pass.
+  store->setMouseRate(0.25);
+  store->setWinLnk(false);
+  store->setHideHint(true);
+  store->setSkinIndex(2);
+  store->setRectSize(DynamicRectScreen, QRect(10, 20, 100, 50));
+  store->setPenPressedCurve(QPointF(0.9, 1), QPointF(0.4, 0.6), QPointF(0.1, 0));
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_DOUBLE_EQ(store->getMouseRate(), 0.25);
+    EXPECT_FALSE(store->getWinLnk());
+    EXPECT_TRUE(store->getHideHint());
+    EXPECT_EQ(store->getSkinIndex(), 2);
+    EXPECT_EQ(store->getRectSize(DynamicRectScreen), QRect(10, 20, 100, 50));
+    EXPECT_EQ(store->getPenPressedCurvePoint(MidPoint), QPointF(0.4, 0.6));
+    // A second store reads the file afresh.
+    store = std::make_unique<ConfigFile>(dir);
+  }
+  // Hand-written booleans in their usual spellings.
+  writeFile("[global]\nWinLnk=FALSE\nHideHint=1\n");
+  EXPECT_FALSE(store->getWinLnk());
+  EXPECT_TRUE(store->getHideHint());
+}
