@@ -21,7 +21,7 @@ namespace {
 class RepeatingConnection : public platform::HidConnection {
  public:
   explicit RepeatingConnection(QByteArray report) : m_report(std::move(report)) {}
-  int read(uint8_t* buffer, int length) override {
+  int receive(uint8_t* buffer, int length, int) override {
     const int n = std::min(length, int(m_report.size()));
     std::memcpy(buffer, m_report.constData(), size_t(n));
     return n;

@@ -50,7 +50,7 @@ class RepeatingTablet : public platform::VirtualHidDevice {
  private:
   struct Connection : platform::HidConnection {
     explicit Connection(const std::array<QByteArray, 2>& reports) : reports(reports) {}
-    int read(uint8_t* buffer, int length) override {
+    int receive(uint8_t* buffer, int length, int) override {
       const QByteArray& report = reports[next ^= 1];
       const int n = std::min(length, int(report.size()));
       std::memcpy(buffer, report.constData(), size_t(n));

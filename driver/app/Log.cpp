@@ -31,11 +31,13 @@ LogState& state() {
 // writer's lock.
 thread_local bool t_handling = false;
 
-void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+// A line is "time message", so the fixed texts of the log are found as they
+// stand: Qt's default pattern would put the logging category in front. The
+// categories stay for switching a module's messages on and off.
+void handleMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
   const bool nested = t_handling;
   t_handling = true;
   const QDateTime now = QDateTime::currentDateTime();
-  const QString formatted = qFormatLogMessage(type, context, message);
 
   std::shared_ptr<LogWriter> writer;
   QString dir;
@@ -44,12 +46,10 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     writer = state().writer;
     dir = state().dir;
   }
-  if (writer && !nested) writer->write(LogPage::fileName(dir, now), LogPage::line(type, LogPage::text(formatted, now)));
+  if (writer && !nested) writer->write(LogPage::fileName(dir, now), LogPage::line(type, LogPage::text(message, now)));
 
   // One write per message, so lines of different threads never interleave.
-  const QByteArray plain =
-      (LogPage::timeStamp(now) + QLatin1Char(' ') + formatted + QLatin1Char('\n'))
-          .toUtf8();
+  const QByteArray plain = (LogPage::timeStamp(now) + QLatin1Char(' ') + message + QLatin1Char('\n')).toUtf8();
   std::fwrite(plain.constData(), 1, static_cast<size_t>(plain.size()), stderr);
   std::fflush(stderr);
   t_handling = nested;

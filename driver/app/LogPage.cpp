@@ -1,5 +1,7 @@
 #include "driver/app/LogPage.h"
 
+#include "driver/core/ProjectLinks.h"
+
 namespace LogPage {
 
 namespace {
@@ -30,7 +32,7 @@ h2 { color: #ebe5e5; }
 </style>
 </head>
 <body>
-<h1><a href="https://varnex.example/">Varnex Tablet Logger</a></h1>
+<h1><a href="%HOME%">Varnex Tablet Logger</a></h1>
 <script type="text/javascript">
 function objHide(obj) { obj.style.display = "none"; }
 function objShow(obj) { obj.style.display = "block"; }
@@ -80,7 +82,8 @@ QString timeStamp(const QDateTime& when) {
 }
 
 const QString& header() {
-  static const QString text = withCrLf(kHeader);
+  // The title links to the driver's home page shipped beside it.
+  static const QString text = withCrLf(kHeader).replace(QLatin1String("%HOME%"), escaped(ProjectLinks::logHomePage()));
   return text;
 }
 

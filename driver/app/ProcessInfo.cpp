@@ -4,6 +4,7 @@
 #include "driver/app/ProgramIdentity.h"
 #include "driver/core/ConfigFile.h"
 #include "platform/session/ForegroundWatcher.h"
+#include "platform/system/CrashHandler.h"
 
 #include <QDeadlineTimer>
 
@@ -50,6 +51,7 @@ bool ProcessInfo::sleepUnlessInterrupted() {
 }
 
 void ProcessInfo::run() {
+  CrashHandler::prepareThread();
   // Made here: the X11 watcher's connection belongs to this thread.
   const std::unique_ptr<platform::ForegroundWatcher> watcher = platform::ForegroundWatcher::create();
   while (sleepUnlessInterrupted()) pollForeground(*watcher);

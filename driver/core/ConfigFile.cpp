@@ -29,7 +29,7 @@ using ConfigKeyNames::keyFor;
 namespace {
 
 const QRect kReferenceScreenRect(0, 0, 300, 168);
-const char kProgramArray[] = "CusConfigProgramPaths";
+const char* const kProgramArray = ConfigKeyNames::kProgramListArray;
 const int kCalibrationEntries = 7;
 
 QString defaultSettingsDirectory() {
@@ -46,8 +46,7 @@ QSettings* openLanguageSettings() {
                        QStringLiteral("varnexDriver"));
 }
 
-// A program's key group is named after its executable's file name.
-QString groupOfProgram(const QVariant& path) { return QFileInfo(path.toString()).fileName(); }
+QString groupOfProgram(const QVariant& path) { return ConfigKeyNames::programGroup(path.toString()); }
 
 }  // namespace
 
@@ -99,6 +98,10 @@ void ConfigFile::setDeviceConfig(const QString& devName, int devType) {
 }
 
 QString ConfigFile::getKeyGroupName() const { return where().group; }
+
+QString ConfigFile::programKeyGroup(const QString& programPath) const {
+  return ConfigKeyNames::programGroup(programPath);
+}
 
 void ConfigFile::setKeyGroupName(const QString& name) { useKeyGroup(name); }
 

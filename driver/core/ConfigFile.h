@@ -62,6 +62,11 @@ class ConfigFile : public QObject {
   // Removes a key, or a group with everything below it, from the current file.
   void removeConfigGroup(const QString& groupName);
 
+  // The key group of a program in the program list: what KeyGroupName is
+  // set to for it. Mostly its file name; a name that would be one of the
+  // store's own sections is stored apart (see ConfigKeyNames::programGroup).
+  QString programKeyGroup(const QString& programPath) const;
+
   int getSkinIndex();
   void setSkinIndex(int index);
   QString getLanguage();

@@ -2,9 +2,23 @@
 
 #include "driver/core/MyQmlEnum.h"
 
+#include <QFileInfo>
+
 namespace ConfigKeyNames {
 
 const char kCommonKeyGroup[] = "CommonKey";
+const char kProgramListArray[] = "CusConfigProgramPaths";
+
+QString programGroup(const QString& programPath) {
+  static const char kPrefix[] = "program:";
+  static const char* const kStoreSections[] = {"global", "PressCurve",    "PenKey",
+                                               "Area",   kCommonKeyGroup, kProgramListArray};
+  const QString name = QFileInfo(programPath).fileName();
+  if (name.isEmpty()) return name;
+  bool escape = name.startsWith(QLatin1String(kPrefix));
+  for (const char* section : kStoreSections) escape = escape || name == QLatin1String(section);
+  return escape ? QLatin1String(kPrefix) + name : name;
+}
 
 namespace {
 

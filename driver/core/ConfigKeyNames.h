@@ -16,7 +16,17 @@ namespace ConfigKeyNames {
 enum class Family { FunctionIndex, DisplayText, ShortcutkeyEnum };
 enum class Access { Read, Write };
 
-extern const char kCommonKeyGroup[];  // "CommonKey"
+extern const char kCommonKeyGroup[];    // "CommonKey"
+extern const char kProgramListArray[];  // "CusConfigProgramPaths"
+
+// The key group of a program: its file name with extension ("krita.exe",
+// "krita"), as files written on Windows have it. A name that is one of the
+// store's own sections ("global", "PressCurve", "PenKey", "Area", "CommonKey",
+// "CusConfigProgramPaths") gets the prefix "program:", and so does a name
+// that already begins with it; no Windows file name can, as ":" is not
+// allowed there. Removing or resetting a program so never touches anything
+// but its own group. Empty when the path names no file.
+QString programGroup(const QString& programPath);
 
 QString keyFor(Family family, int keyType, Access access, const QString& group);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <QUrl>
 
 namespace ProjectLinks {
@@ -24,10 +25,12 @@ QString helpDirectory() {
 }
 
 std::array<QString, 5> urlsFor(Site site) {
-  const QString home = QLatin1String(kVarnexProjectPage);
   const QString language = site == Site::Chinese ? QStringLiteral("zh") : QStringLiteral("en");
-  return {home + language + "/", home + language + "/download/", helpPage(language, "tablet-not-found.html"),
-          helpPage(language, "virtual-device.html"), helpPage(language, "faq.html")};
+  return {helpPage(language, "home.html"), helpPage(language, "download.html"),
+          helpPage(language, "tablet-not-found.html"), helpPage(language, "virtual-device.html"),
+          helpPage(language, "faq.html")};
 }
+
+QString logHomePage() { return helpPage(QStringLiteral("en"), "home.html"); }
 
 }  // namespace ProjectLinks

@@ -77,6 +77,12 @@ Answer parseAnswer(const uint8_t* report, int received) {
   return answer;
 }
 
+std::optional<Header> parseHeader(const uint8_t* report, int received) {
+  if (intactFrameLength(report, received) == 0) return std::nullopt;
+  const uint8_t* frameBytes = report + 1;
+  return Header{get16(frameBytes + 3), {get16(frameBytes + 7), get16(frameBytes + 9), get16(frameBytes + 11)}};
+}
+
 std::optional<Request> parseRequest(const uint8_t* report, int received) {
   const int frameLength = intactFrameLength(report, received);
   if (frameLength == 0 || report[0] != kReportId) return std::nullopt;

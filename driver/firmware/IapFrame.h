@@ -58,6 +58,14 @@ struct Answer {
 // status 8 and no data.
 Answer parseAnswer(const uint8_t* report, int received);
 
+// Who an intact frame is addressed to: the sequence number and command words
+// of its header. Nothing when the report holds no intact frame.
+struct Header {
+  uint16_t sequence = 0;
+  Command command{0, 0, 0};
+};
+std::optional<Header> parseHeader(const uint8_t* report, int received);
+
 // The device's side, for the simulated boot loader and for tests.
 struct Request {
   uint16_t sequence = 0;

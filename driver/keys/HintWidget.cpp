@@ -6,9 +6,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-// Written out as the window's designers wrote it, spaces included.
+// Written out as the window's designers wrote it, spaces included, except
+// that the translucent grey is rgba(): Qt refuses an alpha given to rgb()
+// with a warning and paints no background at all.
 const char* const HintWidget::kStyleSheet =
-    "QLabel{   background-color: rgb(200, 200, 200,150);                border-style: outset;            "
+    "QLabel{   background-color: rgba(200, 200, 200, 150);                border-style: outset;            "
     "     border-width: 1px;                border-radius: 5px;                border-color: #AAAAAA;    "
     "            color: #333333;                font: 25 14px \"Microsoft YaHei\";                 min-wi"
     "dth: 5em;                padding: 6px; }";

@@ -15,6 +15,7 @@
 #include "driver/tablet/ModelTable.h"
 #include "driver/tablet/ScreenMapper.h"
 #include "driver/tablet/Tablet.h"
+#include "platform/system/CrashHandler.h"
 #include "platform/virtualpen/VirtualPen.h"
 
 #include <QLoggingCategory>
@@ -28,6 +29,7 @@ constexpr int kModeLinkType = 3;
 // After a read that failed for no known reason, the worker waits this long
 // before the next one, so that a device in a bad state cannot spin a core.
 constexpr unsigned long kFailedReadPauseMs = 5;
+constexpr unsigned long kStopRetryMs = 20;
 }  // namespace
 
 DevOperateThread::DevOperateThread(QObject* parent) : QThread(parent), m_hintWidget(new HintWidget) {}
@@ -85,7 +87,6 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
     m_tablet->settings.maxY = ModelTable::kMesaBWideMaxY;
   }
 
-  m_firstRead = true;
   {
     QMutexLocker locker(&m_lastPenLock);
     m_lastPen = QPointF();
@@ -127,13 +128,13 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
 }
 
 void DevOperateThread::run() {
+  CrashHandler::prepareThread();
   Tablet* const tablet = m_tablet;
   VMultiDigitizer* const digitizer = m_digitizer.get();
+  bool firstRead = true;
   while (!isInterruptionRequested()) {
-    // A read that brought nothing (a cancel left from a stop) does not count:
-    // the first report after a start is dropped whatever came before it.
-    const int result = tablet->readReport(m_firstRead.load());
-    if (result != Tablet::NothingRead) m_firstRead = false;
+    const int result = tablet->readReport(firstRead);
+    firstRead = false;
     if (result == Tablet::PenReport) {
       const RawReport& report = tablet->report();
       const PenState& pen = tablet->penState();
@@ -162,8 +163,12 @@ void DevOperateThread::stopWorker() {
   if (isRunning()) {
     requestInterruption();
     // The worker may wait in a read that only a report would end; wake it.
-    if (m_tablet && m_tablet->hid()) m_tablet->hid()->cancelRead();
-    wait();
+    // A cancel ends only the read in flight, and the worker may be between
+    // its check of the request and its next read: cancel again until it ends.
+    HidDevice* hid = m_tablet ? m_tablet->hid() : nullptr;
+    do {
+      if (hid) hid->cancelRead();
+    } while (!wait(kStopRetryMs));
   }
   // Also after a worker that ended by itself (tablet unplugged mid-stroke).
   ShortcutInjector::releaseEverythingHeld();

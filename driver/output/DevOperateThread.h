@@ -87,7 +87,6 @@ class DevOperateThread : public QThread {
   Tablet* m_tablet = nullptr;
   std::shared_ptr<ScreenMapper> m_screenMapper;
   HintWidget* m_hintWidget = nullptr;
-  std::atomic<bool> m_firstRead{true};
 
   // The pen position of the last pen report, for calibration taps that the
   // window thread records while the worker decodes the next report.

@@ -78,10 +78,12 @@ int HidDevice::productCodeFromProductString(const QByteArray& product) {
   return ok ? int(value) : 0;
 }
 
-int HidDevice::read(uint8_t* buffer, int length) {
+int HidDevice::read(uint8_t* buffer, int length) { return read(buffer, length, platform::HidConnection::kNoTimeLimit); }
+
+int HidDevice::read(uint8_t* buffer, int length, int timeoutMs) {
   m_inUse = true;
   if (!m_connection || !buffer || length <= 0) return 0;
-  return m_connection->read(buffer, length);
+  return m_connection->read(buffer, length, timeoutMs);
 }
 
 void HidDevice::cancelRead() {

@@ -36,8 +36,11 @@ class HidDevice {
   // cancelled read, or an unplugged interface (then gone() is true and every
   // later read returns 0 at once).
   int read(uint8_t* buffer, int length);
+  // The same, giving up after `timeoutMs` milliseconds with 0.
+  int read(uint8_t* buffer, int length, int timeoutMs);
 
-  // Wakes a blocked read() from another thread; the read returns 0.
+  // Wakes the read in flight from another thread; it returns 0. A cancel
+  // that comes after the read returned leaves the next read alone.
   void cancelRead();
 
   // Sends one output report: `n` bytes at the start of a zero-filled buffer of

@@ -11,13 +11,18 @@ class HidConnection {
  public:
   virtual ~HidConnection() = default;
 
-  // Blocks until one input report arrives and copies at most `length` bytes of
-  // it into `buffer`. Returns the number of bytes copied; 0 when the read was
-  // cancelled, failed, or the interface is gone (then isGone() is true and
-  // every later read returns 0 at once).
-  virtual int read(uint8_t* buffer, int length) = 0;
+  static constexpr int kNoTimeLimit = -1;
 
-  // Wakes a read that is blocked now (or the next one to start) with 0.
+  // Waits until one input report arrives, at most `timeoutMs` milliseconds
+  // (kNoTimeLimit: as long as it takes), and copies at most `length` bytes of
+  // it into `buffer`. Returns the number of bytes copied; 0 when the time ran
+  // out, the read was cancelled or failed, or the interface is gone (then
+  // isGone() is true and every later read returns 0 at once).
+  int read(uint8_t* buffer, int length, int timeoutMs = kNoTimeLimit) { return receive(buffer, length, timeoutMs); }
+
+  // Wakes the read in flight with 0. A cancel that finds no read in flight
+  // (it came just after the read returned) does nothing: it must not end the
+  // next read, which nobody meant to cancel.
   virtual void cancelRead() = 0;
 
   // Sends one output report of exactly `length` bytes. Returns the bytes
@@ -32,6 +37,10 @@ class HidConnection {
 
   // True once the device has been unplugged.
   virtual bool isGone() const = 0;
+
+ protected:
+  // What read() does; each backend waits in its own way.
+  virtual int receive(uint8_t* buffer, int length, int timeoutMs) = 0;
 };
 
 }  // namespace platform

@@ -21,6 +21,13 @@ class CrashHandler {
   // or a handler cannot be installed.
   static bool install(const QString& directory, const QString& applicationName);
 
+  // Gives the calling thread its own stack for the handler, so that a stack
+  // overflow on it still leaves a dump. The signal stack is per thread:
+  // every thread the program starts calls this first (install() does it for
+  // its own thread). Repeated calls on one thread do nothing; the stack is
+  // released when the thread ends.
+  static void prepareThread();
+
   // Where the dump goes; empty before install.
   static QString dumpPath();
 };

@@ -1,5 +1,7 @@
 #include "platform/virtualpen/VirtualPenConnection.h"
 
+#include <chrono>
+
 namespace platform {
 
 namespace {
@@ -12,9 +14,16 @@ constexpr int kModeReportLength = 3;
 VirtualPenConnection::VirtualPenConnection(std::shared_ptr<PenOutput> output, Collection collection)
     : m_output(std::move(output)), m_collection(collection) {}
 
-int VirtualPenConnection::read(uint8_t*, int) {
+int VirtualPenConnection::receive(uint8_t*, int, int timeoutMs) {
   std::unique_lock<std::mutex> lock(m_lock);
-  m_wake.wait(lock, [this] { return m_cancelled; });
+  m_reading = true;
+  m_cancelled = false;
+  const auto cancelled = [this] { return m_cancelled; };
+  if (timeoutMs < 0)
+    m_wake.wait(lock, cancelled);
+  else
+    m_wake.wait_for(lock, std::chrono::milliseconds(timeoutMs), cancelled);
+  m_reading = false;
   m_cancelled = false;
   return 0;
 }
@@ -22,6 +31,7 @@ int VirtualPenConnection::read(uint8_t*, int) {
 void VirtualPenConnection::cancelRead() {
   {
     std::lock_guard<std::mutex> lock(m_lock);
+    if (!m_reading) return;
     m_cancelled = true;
   }
   m_wake.notify_all();

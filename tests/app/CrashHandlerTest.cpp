@@ -52,6 +52,25 @@ void trapInAnotherThread() {
   std::thread([] { __builtin_trap(); }).join();
 }
 
+volatile bool g_deepEnough = false;
+
+// Each level keeps a kilobyte on the stack until the guard page is hit.
+int recurse(int depth) {
+  volatile char frame[1024];
+  frame[0] = char(depth);
+  if (g_deepEnough) return frame[0];
+  return recurse(depth + 1) + frame[0];
+}
+
+// A stack overflow leaves the thread no stack to run the handler on: only
+// its own signal stack makes the dump possible.
+void overflowAThreadsStack() {
+  std::thread([] {
+    CrashHandler::prepareThread();
+    recurse(0);
+  }).join();
+}
+
 class CrashHandlerTest : public ::testing::TestWithParam<Crash> {};
 
 }  // namespace
@@ -80,12 +99,12 @@ TEST_P(CrashHandlerTest, TheChildLeavesADumpAndDiesOfItsSignal) {
   EXPECT_TRUE(text.mid(maps).contains("[stack]"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Signals, CrashHandlerTest,
-    ::testing::Values(Crash{"Segv", SIGSEGV, "SIGSEGV", faultOnAddress},
-                      Crash{"Abort", SIGABRT, "SIGABRT", [] { std::abort(); }},
-                      Crash{"TrapInThread", SIGILL, "SIGILL", trapInAnotherThread}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Signals, CrashHandlerTest,
+                         ::testing::Values(Crash{"Segv", SIGSEGV, "SIGSEGV", faultOnAddress},
+                                           Crash{"Abort", SIGABRT, "SIGABRT", [] { std::abort(); }},
+                                           Crash{"TrapInThread", SIGILL, "SIGILL", trapInAnotherThread},
+                                           Crash{"StackOverflowInThread", SIGSEGV, "SIGSEGV", overflowAThreadsStack}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CrashHandler, TheFaultingAddressIsRecordedAndAnOldDumpReplaced) {
   const QString dump =

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 #include <functional>
@@ -99,6 +100,22 @@ TEST(LogPrune, KeepsTheNewestPagesAndOtherFiles) {
   EXPECT_EQ(pages.size(), 1024);
   EXPECT_EQ(pages.first(), "2025-01-01_01_log.html");
   EXPECT_TRUE(QFile::exists(dir + "/0-notes.txt"));
+}
+
+Q_LOGGING_CATEGORY(lcLogTest, "varnex.logtest")
+
+// The fixed texts of the log must be found as they stand: "time message",
+// without the logging category in front.
+TEST(InstallLog, LinesHoldTheMessageWithoutItsCategory) {
+  installLog("CategoryLog", 1024, false);
+  qCCritical(lcLogTest) << "iapDevice error";
+  qCInfo(lcLogTest, "[GetSHVersion] ver: %d.%d", 1, 5);
+  qInstallMessageHandler(nullptr);
+
+  QStringList seen;
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/CategoryLog";
+  for (const auto& line : logpages::allLines(dir)) seen << line.second.mid(20);
+  EXPECT_EQ(seen, (QStringList{"iapDevice error", "[GetSHVersion] ver: 1.5"}));
 }
 
 TEST(InstallLog, EveryMessageTypeLandsInTheApplicationsLogDirectoryWithItsClass) {

@@ -268,6 +268,62 @@ TEST_F(ConfigFileTest, ResettingAGroupReturnsItsKeysToTheirDefaultsAndSelectsIt)
   EXPECT_EQ(store->getKeyGroupName(), "krita");
 }
 
+// A Linux program has no ".exe": one named like a section of the store must
+// not make removing or resetting it take the store's own settings along.
+TEST_F(ConfigFileTest, ProgramsNamedLikeTheStoresSectionsKeepGroupsOfTheirOwn) {
+  const QStringList clashing = {"/opt/x/Area",       "/opt/x/global",    "/opt/x/PenKey",
+                                "/opt/x/PressCurve", "/opt/x/CommonKey", "/opt/x/CusConfigProgramPaths"};
+  store->setRectSize(0, QRect(10, 20, 30, 40));
+  store->setSkinIndex(2);
+  store->setDisablePressure(true);
+  store->setPenPressedCurve(QPointF(0.9, 0.9), QPointF(0.4, 0.6), QPointF(0.1, 0.0));
+  store->setComboxIndex(K1, 7);
+  for (const QString& path : clashing) {
+    store->addProgramList(path);
+    const QString group = store->programKeyGroup(path);
+    EXPECT_EQ(group, "program:" + QFileInfo(path).fileName());
+    store->setKeyGroupName(group);
+    store->setComboxIndex(K1, 3);
+  }
+
+  store->cleanProgramConfig(0);  // Area
+  store->cleanProgramConfig(4);  // CommonKey
+  store->subProgramList(1);      // global
+  store->cleanProgramList();
+  EXPECT_EQ(store->getRectSize(0), QRect(10, 20, 30, 40));
+  EXPECT_EQ(store->getSkinIndex(), 2);
+  EXPECT_TRUE(store->getIsDisablePressure());
+  EXPECT_EQ(store->getPenPressedCurvePoint(MidPoint), QPointF(0.4, 0.6));
+  store->setKeyGroupName("CommonKey");
+  EXPECT_EQ(store->getComboxIndex(K1), 7);
+  EXPECT_TRUE(store->getProgramList().isEmpty());
+  EXPECT_EQ(plainReader()->childGroups(), QStringList({"Area", "CommonKey", "PenKey", "PressCurve", "global"}));
+}
+
+// Files written before keep their groups: names from Windows ("krita.exe")
+// and any name that clashes with nothing stay as they are; the prefix itself
+// is escaped, so no two programs share a group.
+TEST_F(ConfigFileTest, ProgramGroupsOfExistingFilesStayAsTheyAre) {
+  for (const QString& name : {"krita.exe", "Krita.exe", "krita", "area", "Area.exe", "画图.exe", "my tool"})
+    EXPECT_EQ(store->programKeyGroup("C:/Program Files/Krita/" + name), name);
+  EXPECT_EQ(store->programKeyGroup("/usr/bin/program:Area"), "program:program:Area");
+  EXPECT_EQ(store->programKeyGroup("/usr/bin/"), "");
+
+  {
+    QSettings ini(store->currentConfigFilePath(), QSettings::IniFormat);
+    ini.beginWriteArray("CusConfigProgramPaths");
+    ini.setArrayIndex(0);
+    ini.setValue("path", "C:/Program Files/Krita/bin/krita.exe");
+    ini.endArray();
+    ini.setValue("krita.exe/K1FunctionIndex", 6);
+  }
+  store->getProgramList();
+  store->setKeyGroupName(store->programKeyGroup(store->getProgramList().at(0).toString()));
+  EXPECT_EQ(store->getComboxIndex(K1), 6);
+  store->cleanProgramConfig(0);
+  EXPECT_EQ(store->getComboxIndex(K1), 0);
+}
+
 TEST_F(ConfigFileTest, RemovingOneKeyRestoresItsDefaultAndAnEmptyNameRemovesNothing) {
   store->setCoordinateModel(Aelatively);
   store->setWinLnk(false);

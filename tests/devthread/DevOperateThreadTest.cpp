@@ -19,6 +19,8 @@
 #include <QTest>
 #include <thread>
 
+#include <signal.h>
+
 namespace {
 
 using MyQmlEnum::CFG_Fjord2Pro;
@@ -238,7 +240,8 @@ TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) 
   rig.tablet->pushInput(rig.hover(100, 100));
   rig.tablet->pushInput(rig.hover(200, 100));
   ASSERT_TRUE(pen->entered.tryAcquire(1, 5000));
-  // The stop's cancel reaches no read; it waits for the next one.
+  // The stop's cancel finds no read in flight; the worker ends at its next
+  // look at the stop request, and nothing is left to end a later read.
   std::thread releaser([&] {
     QThread::msleep(50);
     pen->release.release();
@@ -249,6 +252,34 @@ TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) 
   rig.tablet->pushInput(rig.hover(400, 100));
   ASSERT_TRUE(rig.settle());
   EXPECT_EQ(pen->reports, 2);
+  thread.endReadingDev();
+}
+
+// A stack overflow on the device thread must still leave a crash dump, which
+// needs a signal stack of the thread's own.
+class StackCheckingPen : public platform::PenOutput {
+ public:
+  bool penReport(const uint8_t*, int) override {
+    stack_t current{};
+    if (sigaltstack(nullptr, &current) == 0) signalStack = !(current.ss_flags & SS_DISABLE);
+    reported.release();
+    return true;
+  }
+  bool modeReport(const uint8_t*, int) override { return true; }
+  std::atomic<bool> signalStack{false};
+  QSemaphore reported;
+};
+
+TEST(DevOperateThread, TheWorkerHasASignalStackOfItsOwn) {
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  auto pen = std::make_shared<StackCheckingPen>();
+  platform::VirtualPen::install(pen);
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  rig.tablet->pushInput(rig.hover(100, 100));
+  rig.tablet->pushInput(rig.hover(200, 100));
+  ASSERT_TRUE(pen->reported.tryAcquire(1, 5000));
+  EXPECT_TRUE(pen->signalStack);
   thread.endReadingDev();
 }
 

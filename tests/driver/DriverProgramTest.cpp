@@ -82,6 +82,10 @@ TEST(DriverProgram, SimulatedTabletRunsLogsLiveDataAndStopsCleanly) {
   // The device path was stopped before the program ended.
   EXPECT_TRUE(log.contains("endReadingDev")) << log.toStdString();
   EXPECT_TRUE(log.contains("VarnexDriver ends with 0")) << log.toStdString();
+  // A normal start warns of nothing: a warning here would stand in every
+  // user's log at every start.
+  EXPECT_FALSE(log.contains("<div class=\"w\">")) << log.toStdString();
+  EXPECT_FALSE(log.contains("<div class=\"c\">")) << log.toStdString();
 }
 
 TEST(DriverProgram, TerminationMidStrokeStopsTheDevicePathAndEndsTheLog) {

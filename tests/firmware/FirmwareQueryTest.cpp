@@ -110,6 +110,38 @@ TEST_F(FirmwareQuery, ASilentTabletCostsABoundedWaitNotAFrozenProgram) {
   EXPECT_EQ(m_firmware->getIsBoot("/opt/varnex/bin"), 0);
 }
 
+// A late answer comes when the next request is sent, just before that
+// request's own answer: it must never be read as the answer of the next one.
+TEST_F(FirmwareQuery, ARunRegionAnswerThatComesLateIsNotReadAsTheVersion) {
+  plugIn(larkA())->setFault(Fault::LateAnswer, Iap::kQueryRunRegion);
+  fwtest::LogCapture log;
+  EXPECT_TRUE(m_firmware->handleArrival(15000, "/opt/varnex/bin"));
+  EXPECT_TRUE(log.contains("getIsBoot error"));
+  EXPECT_EQ(m_firmware->firmwareVer(), "1.05");
+  EXPECT_EQ(m_firmware->hardWareVer(), "2.03");
+  EXPECT_EQ(m_firmware->firmwareType(), "CP7");
+  EXPECT_EQ(m_firmware->penType(), "W3A");
+}
+
+TEST_F(FirmwareQuery, ALateAnswerToTheSameRequestIsToldApartByItsSequenceNumber) {
+  plugIn(larkA())->setFault(Fault::LateAnswer, Iap::getAdditionalMsg(15000));
+  m_firmware->OpenIapDevicePort(15000);
+  fwtest::LogCapture log;
+  // Its answer does not come in time: a clean failure, no chip or pen code.
+  EXPECT_FALSE(m_firmware->queryBootDeviceInfo());
+  EXPECT_TRUE(log.contains("GetAdditionalMsg error"));
+  EXPECT_TRUE(m_firmware->firmwareType().isEmpty());
+
+  // Asked again, the late answer arrives first and is dropped; the new one
+  // is taken, and nothing is left over to be read as the version.
+  m_device->setFault(Fault::None);
+  EXPECT_TRUE(m_firmware->queryBootDeviceInfo());
+  EXPECT_EQ(m_firmware->firmwareType(), "CP7");
+  EXPECT_TRUE(m_firmware->queryDeviceVersions(15000));
+  EXPECT_EQ(m_firmware->firmwareVer(), "1.05");
+  EXPECT_EQ(m_firmware->hardWareVer(), "2.03");
+}
+
 TEST_F(FirmwareQuery, WithoutAnInterfaceEveryRequestFails) {
   fwtest::LogCapture log;
   EXPECT_FALSE(m_firmware->OpenIapDevicePort(15000));

@@ -30,7 +30,7 @@ class WidePen : public platform::VirtualHidDevice {
  private:
   struct Connection : platform::HidConnection {
     explicit Connection(WidePen& owner) : owner(owner) {}
-    int read(uint8_t*, int) override { return 0; }
+    int receive(uint8_t*, int, int) override { return 0; }
     void cancelRead() override {}
     int write(const uint8_t* data, int length) override {
       owner.written = QByteArray(reinterpret_cast<const char*>(data), length);

@@ -122,16 +122,20 @@ TEST_F(HidSimDeviceTest, LogsWritesRefusesOversizedOnesAndLetsAnEmulatorAnswer) 
   device->unregister();
 }
 
-TEST_F(HidSimDeviceTest, CancelBeforeAReadEndsThatReadOnly) {
+TEST_F(HidSimDeviceTest, ACancelAfterTheReadReturnedLeavesTheNextReadAlone) {
   auto device = makeTablet();
   auto vendor = openCollection(0xFF00);
   ASSERT_TRUE(vendor);
-  device->pushInput(QByteArray::fromHex("0201"));
-  vendor->cancelRead();
   uint8_t buffer[12];
-  EXPECT_EQ(vendor->read(buffer, sizeof buffer), 0);
-  EXPECT_FALSE(vendor->isGone());
+  device->pushInput(QByteArray::fromHex("0201"));
   EXPECT_EQ(vendor->read(buffer, sizeof buffer), 2);
+  vendor->cancelRead();
+  device->pushInput(QByteArray::fromHex("0202"));
+  EXPECT_EQ(vendor->read(buffer, sizeof buffer), 2);
+  EXPECT_EQ(buffer[1], 0x02);
+  // A bounded read gives up with nothing; the device is still there.
+  EXPECT_EQ(vendor->read(buffer, sizeof buffer, 20), 0);
+  EXPECT_FALSE(vendor->isGone());
   device->unregister();
 }
 

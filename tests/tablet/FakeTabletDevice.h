@@ -42,7 +42,7 @@ class FakeTabletDevice : public platform::VirtualHidDevice {
 
  private:
   struct Connection : platform::HidConnection {
-    int read(uint8_t*, int) override { return 0; }
+    int receive(uint8_t*, int, int) override { return 0; }
     void cancelRead() override {}
     int write(const uint8_t*, int length) override { return length; }
     bool setFeature(const uint8_t*, int) override { return true; }

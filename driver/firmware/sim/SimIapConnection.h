@@ -17,12 +17,14 @@ class SimIapConnection : public platform::HidConnection {
  public:
   SimIapConnection(std::shared_ptr<SimIapDevice> device, int generation);
 
-  int read(uint8_t* buffer, int length) override;
   void cancelRead() override;
   int write(const uint8_t* data, int length) override;
   bool setFeature(const uint8_t*, int) override { return false; }
   QByteArray indexedString(int) override { return QByteArray(); }
   bool isGone() const override;
+
+ protected:
+  int receive(uint8_t* buffer, int length, int timeoutMs) override;
 
  private:
   std::shared_ptr<SimIapDevice> m_device;
@@ -30,5 +32,6 @@ class SimIapConnection : public platform::HidConnection {
   std::mutex m_lock;
   std::condition_variable m_ready;
   std::deque<QByteArray> m_answers;
+  bool m_reading = false;
   bool m_cancelled = false;
 };

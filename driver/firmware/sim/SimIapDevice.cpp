@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <utility>
+
 namespace {
 
 constexpr uint16_t kIapUsagePage = 0xFF0C;
@@ -118,14 +120,16 @@ bool SimIapDevice::faultApplies(const Iap::Command& command) {
   return true;
 }
 
-QByteArray SimIapDevice::answer(const uint8_t* report, int length) {
+std::vector<QByteArray> SimIapDevice::answers(const uint8_t* report, int length) {
   const std::optional<Iap::Request> request = Iap::parseRequest(report, length);
   // A boot loader drops frames it cannot read.
-  if (!request) return QByteArray();
+  if (!request) return {};
   std::lock_guard<std::mutex> locker(m_lock);
+  std::vector<QByteArray> sent;
+  if (!m_lateAnswer.isEmpty()) sent.push_back(std::exchange(m_lateAnswer, QByteArray()));
   m_requests.push_back(*request);
   const bool faulty = faultApplies(request->command);
-  if (faulty && m_fault == Fault::NoAnswer) return QByteArray();
+  if (faulty && m_fault == Fault::NoAnswer) return sent;
   uint16_t status = 0;
   const QByteArray data = respond(*request, &status);
   if (faulty && m_fault == Fault::ErrorStatus) status = kStatusRefused;
@@ -136,7 +140,12 @@ QByteArray SimIapDevice::answer(const uint8_t* report, int length) {
     frame[6] = char(0x01);
     frame[7] = char(0x00);
   }
-  return frame;
+  if (faulty && m_fault == Fault::LateAnswer) {
+    m_lateAnswer = frame;
+    return sent;
+  }
+  sent.push_back(frame);
+  return sent;
 }
 
 QByteArray SimIapDevice::respond(const Iap::Request& request, uint16_t* status) {

@@ -32,8 +32,10 @@ class SimIapDevice : public platform::VirtualHidDevice, public std::enable_share
   };
 
   // How the device misbehaves: an answer with a broken CRC, one whose length
-  // field reaches past the report, none at all, or a non-zero status.
-  enum class Fault { None, BadCrc, ShortAnswer, NoAnswer, ErrorStatus };
+  // field reaches past the report, none at all, a non-zero status, or an
+  // answer that comes late: only when the next request arrives, just before
+  // that request's own answer.
+  enum class Fault { None, BadCrc, ShortAnswer, NoAnswer, ErrorStatus, LateAnswer };
 
   static constexpr int kInputReportLength = 128;
   static constexpr int kOutputReportLength = 1056;
@@ -64,7 +66,9 @@ class SimIapDevice : public platform::VirtualHidDevice, public std::enable_share
   std::vector<Iap::Request> requests() const;
 
   // Used by the connections.
-  QByteArray answer(const uint8_t* report, int length);  // empty: no answer
+  // The answers a request sends back, in order: usually one, none for a
+  // dropped request, two when a late one goes ahead.
+  std::vector<QByteArray> answers(const uint8_t* report, int length);
   int generation() const;
 
  private:
@@ -87,4 +91,5 @@ class SimIapDevice : public platform::VirtualHidDevice, public std::enable_share
   bool m_flashed = false;
   bool m_orderBroken = false;
   std::vector<Iap::Request> m_requests;
+  QByteArray m_lateAnswer;
 };

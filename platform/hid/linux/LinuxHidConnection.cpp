@@ -10,7 +10,9 @@
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <time.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -52,18 +54,37 @@ void LinuxHidConnection::markGone(const char* why) {
   if (!m_gone.exchange(true)) qCDebug(lcHid) << "hidraw device gone:" << why;
 }
 
-int LinuxHidConnection::read(uint8_t* buffer, int length) {
+namespace {
+
+int64_t monotonicMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+int LinuxHidConnection::receive(uint8_t* buffer, int length, int timeoutMs) {
   if (m_gone || !valid() || !buffer || length <= 0) return 0;
+  const uint64_t thisRead = ++m_readsBegun;
+  // The clock is read only for bounded reads; the tablet's reads are not.
+  const int64_t deadline = timeoutMs >= 0 ? monotonicMs() + timeoutMs : 0;
   for (;;) {
+    int waitMs = -1;
+    if (timeoutMs >= 0) waitMs = int(std::max<int64_t>(0, deadline - monotonicMs()));
     pollfd fds[2] = {{m_fd, POLLIN, 0}, {m_wake, POLLIN, 0}};
-    if (::poll(fds, 2, -1) < 0) {
+    const int ready = ::poll(fds, 2, waitMs);
+    if (ready < 0) {
       if (errno == EINTR) continue;
       return 0;
     }
+    if (ready == 0) return 0;  // the time ran out
     if (fds[1].revents & POLLIN) {
       uint64_t count = 0;
       [[maybe_unused]] const ssize_t drained = ::read(m_wake, &count, sizeof count);
-      return 0;
+      if (m_cancelledRead.load() == thisRead) return 0;
+      // Meant for an earlier read that had already returned.
+      continue;
     }
     // An unplugged hidraw node reports hang-up and error; what it still
     // queued is of no use any more.
@@ -90,6 +111,12 @@ int LinuxHidConnection::read(uint8_t* buffer, int length) {
 
 void LinuxHidConnection::cancelRead() {
   if (m_wake < 0) return;
+  // The latest read begun is in flight or has returned; in the second case
+  // the next read finds the wake-up naming an older read and goes on.
+  const uint64_t target = m_readsBegun.load();
+  uint64_t named = m_cancelledRead.load();
+  while (named < target && !m_cancelledRead.compare_exchange_weak(named, target)) {
+  }
   const uint64_t one = 1;
   [[maybe_unused]] const ssize_t written = ::write(m_wake, &one, sizeof one);
 }

@@ -11,7 +11,10 @@
 namespace platform {
 
 // An open /dev/hidrawN. Reads poll the device together with an eventfd, so
-// cancelRead() from another thread ends a blocked read at once. Once the node
+// cancelRead() from another thread ends a blocked read at once. Each read
+// takes the next number; a cancel names the read in flight by it, so a
+// wake-up that arrives after its read returned is drained and ignored by the
+// next one. Once the node
 // reports hang-up, error or ENODEV (the device was unplugged), the connection
 // is gone for good: reads return 0 at once and writes fail.
 class LinuxHidConnection : public HidConnection {
@@ -41,7 +44,6 @@ class LinuxHidConnection : public HidConnection {
 
   bool valid() const { return m_fd >= 0 && m_wake >= 0; }
 
-  int read(uint8_t* buffer, int length) override;
   void cancelRead() override;
   int write(const uint8_t* data, int length) override;
   bool setFeature(const uint8_t* data, int length) override;
@@ -51,6 +53,9 @@ class LinuxHidConnection : public HidConnection {
 
   // The kernel's name of the device (HIDIOCGRAWNAME); empty when the node has none.
   static QByteArray rawName(const QString& path);
+
+ protected:
+  int receive(uint8_t* buffer, int length, int timeoutMs) override;
 
  private:
   void markGone(const char* why);
@@ -62,6 +67,10 @@ class LinuxHidConnection : public HidConnection {
   const int m_wake;
   const ReportFormat m_format;
   std::atomic<bool> m_gone{false};
+  // Reads begun so far (the number of the latest), and the read a cancel was
+  // meant for; only the reader advances the first.
+  std::atomic<uint64_t> m_readsBegun{0};
+  std::atomic<uint64_t> m_cancelledRead{0};
 };
 
 }  // namespace platform

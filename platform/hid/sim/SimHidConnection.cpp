@@ -9,7 +9,9 @@ SimHidConnection::SimHidConnection(std::shared_ptr<SimHidDevice> device, int col
 
 SimHidConnection::~SimHidConnection() { m_device->closed(*this); }
 
-int SimHidConnection::read(uint8_t* buffer, int length) { return m_device->read(*this, buffer, length); }
+int SimHidConnection::receive(uint8_t* buffer, int length, int timeoutMs) {
+  return m_device->read(*this, buffer, length, timeoutMs);
+}
 
 void SimHidConnection::cancelRead() { m_device->cancelRead(*this); }
 

@@ -15,7 +15,6 @@ class SimHidConnection : public HidConnection {
   SimHidConnection(std::shared_ptr<SimHidDevice> device, int collection, bool exclusive);
   ~SimHidConnection() override;
 
-  int read(uint8_t* buffer, int length) override;
   void cancelRead() override;
   int write(const uint8_t* data, int length) override;
   bool setFeature(const uint8_t* data, int length) override;
@@ -25,13 +24,18 @@ class SimHidConnection : public HidConnection {
   int collection() const { return m_collection; }
   bool exclusive() const { return m_exclusive; }
 
+ protected:
+  int receive(uint8_t* buffer, int length, int timeoutMs) override;
+
  private:
   friend class SimHidDevice;
 
   const std::shared_ptr<SimHidDevice> m_device;
   const int m_collection;
   const bool m_exclusive;
-  bool m_cancelPending = false;  // guarded by the device's lock
+  // Both guarded by the device's lock: a cancel ends only a read in flight.
+  bool m_reading = false;
+  bool m_cancelPending = false;
 };
 
 }  // namespace platform

@@ -105,22 +105,26 @@ int SimHidDevice::pendingInput(int collection) const {
   return collection >= 0 && collection < int(m_input.size()) ? int(m_input[collection].size()) : 0;
 }
 
-int SimHidDevice::read(SimHidConnection& reader, uint8_t* buffer, int length) {
+int SimHidDevice::read(SimHidConnection& reader, uint8_t* buffer, int length, int timeoutMs) {
   if (!buffer || length <= 0) return 0;
   std::unique_lock<std::mutex> locker(m_lock);
   std::deque<QByteArray>& queue = m_input[reader.collection()];
+  reader.m_reading = true;
+  reader.m_cancelPending = false;
   const auto ready = [&] { return m_gone || reader.m_cancelPending || !queue.empty(); };
   if (!ready()) {
     ++m_blockedReads;
     m_changed.notify_all();
-    m_changed.wait(locker, ready);
+    if (timeoutMs < 0)
+      m_changed.wait(locker, ready);
+    else
+      m_changed.wait_for(locker, std::chrono::milliseconds(timeoutMs), ready);
     --m_blockedReads;
   }
-  if (m_gone) return 0;
-  if (reader.m_cancelPending) {
-    reader.m_cancelPending = false;
-    return 0;
-  }
+  const bool cancelled = reader.m_cancelPending;
+  reader.m_reading = false;
+  reader.m_cancelPending = false;
+  if (m_gone || cancelled || queue.empty()) return 0;
   const QByteArray report = std::move(queue.front());
   queue.pop_front();
   const int copied = std::min(length, int(report.size()));
@@ -130,6 +134,7 @@ int SimHidDevice::read(SimHidConnection& reader, uint8_t* buffer, int length) {
 
 void SimHidDevice::cancelRead(SimHidConnection& reader) {
   std::lock_guard<std::mutex> locker(m_lock);
+  if (!reader.m_reading) return;
   reader.m_cancelPending = true;
   m_changed.notify_all();
 }

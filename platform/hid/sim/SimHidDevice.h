@@ -104,7 +104,7 @@ class SimHidDevice : public VirtualHidDevice, public std::enable_shared_from_thi
   int collectionOfPath(const QString& path) const;
 
   // Called by connections.
-  int read(SimHidConnection& reader, uint8_t* buffer, int length);
+  int read(SimHidConnection& reader, uint8_t* buffer, int length, int timeoutMs);
   void cancelRead(SimHidConnection& reader);
   int write(int collection, ReportKind kind, const uint8_t* data, int length);
   QByteArray indexedString(int index) const;

@@ -199,6 +199,37 @@ void onFatalSignal(int number, siginfo_t* info, void* context) {
   raise(number);
 }
 
+// The calling thread's signal stack, handed back when the thread ends. A
+// thread that already has one (a sanitizer gives every thread its own) keeps
+// it, and then nothing is handed back.
+class ThreadSignalStack {
+ public:
+  ThreadSignalStack() {
+    stack_t current{};
+    if (sigaltstack(nullptr, &current) != 0 || !(current.ss_flags & SS_DISABLE)) return;
+    m_memory = new char[kAltStackSize];
+    stack_t stack{};
+    stack.ss_sp = m_memory;
+    stack.ss_size = kAltStackSize;
+    if (sigaltstack(&stack, nullptr) != 0) {
+      delete[] m_memory;
+      m_memory = nullptr;
+    }
+  }
+  ~ThreadSignalStack() {
+    if (!m_memory) return;
+    stack_t off{};
+    off.ss_flags = SS_DISABLE;
+    sigaltstack(&off, nullptr);
+    delete[] m_memory;
+  }
+  ThreadSignalStack(const ThreadSignalStack&) = delete;
+  ThreadSignalStack& operator=(const ThreadSignalStack&) = delete;
+
+ private:
+  char* m_memory = nullptr;
+};
+
 bool copyPath(char* to, size_t size, const QByteArray& from) {
   if (from.isEmpty() || static_cast<size_t>(from.size()) >= size) return false;
   memcpy(to, from.constData(), static_cast<size_t>(from.size()) + 1);
@@ -226,14 +257,7 @@ bool CrashHandler::install(const QString& directory, const QString& applicationN
   void* warmUp[2];
   backtrace(warmUp, 2);
 
-  static char* altStack = nullptr;
-  if (!altStack) {
-    altStack = new char[kAltStackSize];
-    stack_t stack{};
-    stack.ss_sp = altStack;
-    stack.ss_size = kAltStackSize;
-    sigaltstack(&stack, nullptr);
-  }
+  prepareThread();
 
   struct sigaction action {};
   action.sa_sigaction = onFatalSignal;
@@ -243,5 +267,7 @@ bool CrashHandler::install(const QString& directory, const QString& applicationN
   for (const auto& fatal : kFatalSignals) installed = sigaction(fatal.number, &action, nullptr) == 0 && installed;
   return installed;
 }
+
+void CrashHandler::prepareThread() { thread_local ThreadSignalStack stack; }
 
 QString CrashHandler::dumpPath() { return QFile::decodeName(g_dumpPath); }

@@ -4,6 +4,7 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -46,10 +47,43 @@ TEST_F(HidLinuxConnectionThreadedTest, BlockedReadReturnsTheReportThatArrives) {
 
 TEST_F(HidLinuxConnectionThreadedTest, BlockedReadReturnsZeroWhenCancelled) {
   auto read = startRead();
-  connection->cancelRead();
+  // A cancel ends only a read in flight; a loaded machine may not have
+  // started the read yet, so cancel until it ends.
+  for (int i = 0; i < 250 && read.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready; ++i)
+    connection->cancelRead();
   ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
   EXPECT_EQ(read.get(), 0);
   EXPECT_FALSE(connection->isGone());
+  // Nothing of the cancel is left for the next read.
+  ASSERT_EQ(::send(device, "\x02\x11", 2, 0), 2);
+  EXPECT_EQ(connection->read(buffer, sizeof buffer, 1000), 2);
+}
+
+// Cancels racing with reads that return reports: every report is read by
+// exactly one read, and a cancel never reaches past the read it found.
+TEST_F(HidLinuxConnectionThreadedTest, CancelsRacingWithReturningReadsLoseNoReport) {
+  std::atomic<bool> done{false};
+  std::thread canceller([&] {
+    while (!done) connection->cancelRead();
+  });
+  int received = 0;
+  for (int i = 0; i < 200; ++i) {
+    const char report[2] = {0x02, char(i)};
+    ASSERT_EQ(::send(device, report, 2, 0), 2);
+    // Cancelled reads return 0; the report waits for the next one.
+    int got = 0;
+    for (int attempt = 0; attempt < 10000 && got == 0; ++attempt) got = connection->read(buffer, sizeof buffer);
+    ASSERT_EQ(got, 2);
+    EXPECT_EQ(buffer[1], uint8_t(i));
+    ++received;
+  }
+  done = true;
+  canceller.join();
+  EXPECT_EQ(received, 200);
+  // With the canceller gone, a bounded read finds nothing left over.
+  EXPECT_EQ(connection->read(buffer, sizeof buffer, 20), 0);
+  ASSERT_EQ(::send(device, "\x02\x7f", 2, 0), 2);
+  EXPECT_EQ(connection->read(buffer, sizeof buffer, 1000), 2);
 }
 
 TEST_F(HidLinuxConnectionThreadedTest, UnplugWhileAReadIsPendingEndsIt) {
