@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev gcc-multilib g++-multilib
-  qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
+  qtbase5-dev qtbase5-private-dev qtdeclarative5-dev qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-dialogs qml-module-qt-labs-platform qml-module-qtgraphicaleffects qml-module-qttest
-  libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev
+  libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils qemu-user-static chromium
   dpkg-dev file lintian desktop-file-utils appstream

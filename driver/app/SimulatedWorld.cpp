@@ -3,6 +3,7 @@
 #include "driver/tablet/SimulatedTablet.h"
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/input/sim/SimInputInjector.h"
+#include "platform/session/sim/SimForeground.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
 
 #include <QLoggingCategory>
@@ -20,6 +21,7 @@ constexpr double kStrokeStep = 0.01;
 // quarter of a second later.
 constexpr qint64 kKeyEvery = 500;
 constexpr qint64 kKeyHeld = 25;
+constexpr int kPollsPerForegroundProgram = 8;
 
 // The pen report the virtual pen receives: 0x40, length, 0x05, status, then
 // X, Y and pressure as 16-bit little-endian numbers.
@@ -39,6 +41,11 @@ SimulatedWorld::SimulatedWorld(const ModelEntry& model, QObject* parent)
     : QObject(parent), m_model(model), m_tablet(SimulatedTablet::plugIn(model)), m_reports(model) {
   connect(&m_feedTimer, &QTimer::timeout, this, &SimulatedWorld::feedNextReport);
   connect(&m_summaryTimer, &QTimer::timeout, this, &SimulatedWorld::logSummary);
+  // The user moves between two drawing programs and the driver's own
+  // window, a few seconds each (the profile watcher looks once a second).
+  m_platform.foreground()->playInTurn(
+      {QStringLiteral("/usr/bin/krita"), QStringLiteral("/usr/bin/gimp"), QStringLiteral("/usr/bin/VarnexDriver")},
+      kPollsPerForegroundProgram);
   qCInfo(lcSimulation).noquote() << "simulated" << model.key << "plugged in";
 }
 

@@ -77,6 +77,11 @@ std::string ProcessTable::executableName(int pid) const {
   return programName(exePath, cmdline);
 }
 
+std::string ProcessTable::programPath(int pid) const {
+  const std::string exePath = executablePath(pid);
+  return isWineLoader(baseName(exePath)) ? executableName(pid) : exePath;
+}
+
 std::string ProcessTable::programName(const std::string& exePath, const std::string& cmdline) {
   const std::string exeName = baseName(exePath);
   if (!isWineLoader(exeName)) return exeName;

@@ -29,6 +29,11 @@ class ProcessTable {
   // program's own name is the file name in its first command-line argument.
   std::string executableName(int pid) const;
 
+  // The path of the process's executable, except for a Windows program under
+  // Wine, which is named by its Windows executable as executableName() does.
+  // Empty when unreadable.
+  std::string programPath(int pid) const;
+
   // 32 or 64 by the ELF class of the process's executable; 0 when unknown.
   int executableWidth(int pid) const;
 

@@ -4,6 +4,8 @@
 #include "platform/hid/sim/SimHidBackend.h"
 #include "platform/input/sim/SimInputInjector.h"
 #include "platform/process/sim/SimProgramStarter.h"
+#include "platform/session/ForegroundWatcher.h"
+#include "platform/session/sim/SimForeground.h"
 #include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 #include "platform/virtualpen/sim/RecordingPenOutput.h"
@@ -34,10 +36,13 @@ void SimulatedPlatform::install(std::unique_ptr<InputInjector> injector, std::un
   // touch the desktop it runs on.
   WindowRaiser::install(std::make_unique<SimWindowRaiser>());
   VirtualPen::install(std::move(pen));
+  m_foreground = std::make_shared<SimForeground>();
+  SimForeground::install(m_foreground);
 }
 
 SimulatedPlatform::~SimulatedPlatform() {
   VirtualPen::uninstall();
+  ForegroundWatcher::installFactory(nullptr);
   WindowRaiser::install(nullptr);
   ProgramStarter::install(nullptr);
   InputInjector::install(nullptr);

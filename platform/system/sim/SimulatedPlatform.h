@@ -8,13 +8,15 @@ class InputInjector;
 class PenOutput;
 class ProgramStarter;
 class RecordingPenOutput;
+class SimForeground;
 class SimInputInjector;
 class SimProgramStarter;
 
 // The simulated world in one piece: while an object of this class lives, the
 // process sees no real HID devices (only in-process ones), keys and mouse go
 // to an injector that records or prints them, programs are not started,
-// windows are not raised and the virtual pen writes to `pen`. The destructor
+// windows are not raised, the program in front is the simulated desktop's
+// `foreground()` and the virtual pen writes to `pen`. The destructor
 // brings back the defaults. One at a time.
 class SimulatedPlatform {
  public:
@@ -33,6 +35,8 @@ class SimulatedPlatform {
   SimInputInjector* keys() const { return m_keys; }
   SimProgramStarter* programs() const { return m_programs; }
   RecordingPenOutput* pen() const { return m_pen.get(); }
+  // Which program is in front; nothing is until someone brings one forward.
+  const std::shared_ptr<SimForeground>& foreground() const { return m_foreground; }
 
  private:
   void install(std::unique_ptr<InputInjector> injector, std::unique_ptr<ProgramStarter> starter,
@@ -41,6 +45,7 @@ class SimulatedPlatform {
   SimInputInjector* m_keys = nullptr;
   SimProgramStarter* m_programs = nullptr;
   std::shared_ptr<RecordingPenOutput> m_pen;
+  std::shared_ptr<SimForeground> m_foreground;
 };
 
 }  // namespace platform

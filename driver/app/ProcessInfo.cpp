@@ -1,0 +1,77 @@
+#include "driver/app/ProcessInfo.h"
+
+#include "driver/app/ProgramCandidateScan.h"
+#include "driver/app/ProgramIdentity.h"
+#include "driver/core/ConfigFile.h"
+#include "platform/session/ForegroundWatcher.h"
+
+#include <QDeadlineTimer>
+
+namespace {
+
+// How long the loop sleeps between checks for a stop request: a stop is seen
+// within this time, and the thread wakes only a few times a second.
+constexpr int kStopCheckMs = 50;
+
+}  // namespace
+
+ProcessInfo::ProcessInfo(QObject* parent) : ProcessInfo(ProgramCandidateScan::defaultFolders(), nullptr, parent) {}
+
+ProcessInfo::ProcessInfo(const QStringList& candidateFolders, ConfigFile* store, QObject* parent)
+    : QThread(parent), m_store(store ? store : ConfigFile::instance()) {
+  for (const QString& path : ProgramCandidateScan().scan(candidateFolders)) m_candidates << QVariant(path);
+}
+
+ProcessInfo::~ProcessInfo() {
+  requestInterruption();
+  quit();
+  wait();
+}
+
+QVariantList ProcessInfo::getAllAppPathList() const { return m_candidates; }
+
+void ProcessInfo::setPollInterval(int milliseconds) { m_pollIntervalMs = qMax(1, milliseconds); }
+
+void ProcessInfo::start(QThread::Priority priority) {
+  // QThread::start() does nothing while the thread runs, so a loop that has
+  // been asked to stop but has not yet ended would swallow this start.
+  if (isRunning() && isInterruptionRequested()) wait();
+  QThread::start(priority);
+}
+
+bool ProcessInfo::sleepUnlessInterrupted() {
+  QDeadlineTimer due(m_pollIntervalMs.load());
+  while (!isInterruptionRequested()) {
+    const qint64 left = due.remainingTime();
+    if (left <= 0) return true;
+    msleep(quint64(qMin<qint64>(left, kStopCheckMs)));
+  }
+  return false;
+}
+
+void ProcessInfo::run() {
+  // Made here: the X11 watcher's connection belongs to this thread.
+  const std::unique_ptr<platform::ForegroundWatcher> watcher = platform::ForegroundWatcher::create();
+  while (sleepUnlessInterrupted()) pollForeground(*watcher);
+}
+
+void ProcessInfo::pollForeground(platform::ForegroundWatcher& watcher) {
+  const quint64 window = watcher.activeWindow();
+  if (window == 0 || window == m_lastForegroundWindow) return;
+  m_lastForegroundWindow = window;
+  const QString program = watcher.programOf(window);
+  if (program.isEmpty()) return;
+
+  // A copy taken under the store's lock; the lock is not held while the
+  // signals go out.
+  const QVariantList programs = m_store->getCusConfigProgramPathList();
+  const QString name = ProgramIdentity::baseName(program);
+  emit s_currentProcessName(name);
+  for (int i = 0; i < programs.size(); ++i) {
+    if (ProgramIdentity::baseName(programs.at(i).toString()) == name) {
+      emit foregroundWindowAppIndex(i);
+      return;
+    }
+  }
+  if (!ProgramIdentity::isDriver(program)) emit foregroundWindowAppIndex(-1);
+}

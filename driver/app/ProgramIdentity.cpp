@@ -1,0 +1,13 @@
+#include "driver/app/ProgramIdentity.h"
+
+#include <QFileInfo>
+
+namespace ProgramIdentity {
+
+QString baseName(const QString& programPath) { return QFileInfo(programPath).baseName(); }
+
+bool isDriver(const QString& programPath) {
+  return baseName(programPath).compare(QLatin1String("varnexDriver"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace ProgramIdentity

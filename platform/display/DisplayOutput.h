@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace platform {
+
+// One display output that drives part of the desktop.
+struct DisplayOutput {
+  // The output's own name ("HDMI-1", "eDP-1"); on X11 the same text that
+  // QScreen::name() gives, so screens and outputs can be matched by name.
+  QString name;
+  // The part of the virtual desktop the output shows, in desktop pixels.
+  QRect rect;
+  // 0, 1, 2, 3 for 0°, 90°, 180° and 270° counter-clockwise.
+  int orientation = 0;
+  // The pixel size as the desktop sees it, that is after rotation: a 1920 ×
+  // 1080 panel turned to 90° is 1080 × 1920.
+  QSize modeSize;
+  // The raw EDID of the attached monitor; empty when it cannot be read.
+  QByteArray edid;
+};
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/display/DisplayOutput.h"
+
+#include <QString>
+#include <QVector>
+#include <memory>
+
+namespace platform {
+
+// Results of a mode change, with the numbers the display settings of the
+// original system use, so callers and logs speak one language.
+enum DisplayChange : int {
+  DisplayChangeSuccessful = 0,
+  DisplayChangeFailed = -1,    // the window system refused or is not there
+  DisplayChangeBadMode = -2,   // the output has no mode of that size or orientation
+  DisplayChangeBadParam = -5,  // no output of that name
+};
+
+// The display outputs attached to the desktop and the one change the driver
+// makes to them, turning an output. The process has one current source: the
+// window system's unless a test or --simulate installs another.
+class DisplayOutputs {
+ public:
+  virtual ~DisplayOutputs() = default;
+
+  // The outputs attached to the desktop, in a stable order (the window
+  // system's own). Empty when there is no window system to ask.
+  virtual QVector<DisplayOutput> outputs() = 0;
+
+  // Shows the output at `orientation` (0 to 3) with a mode of `size` pixels as
+  // seen after rotation. Returns a DisplayChange value.
+  virtual int setMode(const QString& outputName, int orientation, QSize size) = 0;
+
+  // A short name of the source, for the log: "xrandr", "sim", "none".
+  virtual const char* kind() const = 0;
+
+  static DisplayOutputs& current();
+  // Takes ownership; null brings back the default on the next current().
+  static void install(std::unique_ptr<DisplayOutputs> outputs);
+};
+
+// XRandR on the X display ($DISPLAY); on a session without X access the
+// source finds no outputs and refuses every change.
+std::unique_ptr<DisplayOutputs> createDefaultDisplayOutputs();
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/session/ForegroundWatcher.h"
+
+#include <QLoggingCategory>
+
+#include <mutex>
+
+Q_LOGGING_CATEGORY(lcForeground, "varnex.session.foreground")
+
+namespace platform {
+
+namespace {
+
+std::mutex& factoryLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+ForegroundWatcher::Factory& installed() {
+  static ForegroundWatcher::Factory factory;
+  return factory;
+}
+
+}  // namespace
+
+std::unique_ptr<ForegroundWatcher> ForegroundWatcher::create() {
+  Factory factory;
+  {
+    std::lock_guard<std::mutex> locker(factoryLock());
+    factory = installed();
+  }
+  return factory ? factory() : createDefaultForegroundWatcher();
+}
+
+void ForegroundWatcher::installFactory(Factory factory) {
+  std::lock_guard<std::mutex> locker(factoryLock());
+  installed() = std::move(factory);
+}
+
+}  // namespace platform

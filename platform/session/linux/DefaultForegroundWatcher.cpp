@@ -1,0 +1,36 @@
+#include "platform/session/ForegroundWatcher.h"
+#include "platform/session/linux/KWinForegroundWatcher.h"
+#include "platform/session/linux/X11ForegroundWatcher.h"
+
+#include <QDBusConnection>
+#include <QLoggingCategory>
+
+#include <atomic>
+
+Q_DECLARE_LOGGING_CATEGORY(lcForeground)
+
+namespace platform {
+
+namespace {
+std::atomic_bool s_toldWaylandLimits{false};
+}
+
+std::unique_ptr<ForegroundWatcher> createDefaultForegroundWatcher() {
+  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+    // On Plasma KWin knows every window, native Wayland and XWayland alike.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (KWinForegroundWatcher::kwinPresent(bus)) {
+      auto kwin = std::make_unique<KWinForegroundWatcher>(bus);
+      if (kwin->isWatching()) return kwin;
+    }
+    // Elsewhere X sees only the XWayland programs; while a native Wayland
+    // program is in front the last X program's group stays.
+    if (!s_toldWaylandLimits.exchange(true)) {
+      qCInfo(lcForeground) << "this Wayland desktop does not tell which program is in front: only programs "
+                              "running through XWayland choose their own keys";
+    }
+  }
+  return std::make_unique<X11ForegroundWatcher>();
+}
+
+}  // namespace platform
