@@ -217,6 +217,12 @@ else
   [ "$code" = 0 ] || fail "the unpacked VarnexDriver exited with $code: $(tail -n 20 "$scratch/driver.log")"
   ls "$scratch/user/.local/share/varnex/VarnexDriver/Log/"*_log.html >/dev/null 2>&1 ||
     fail "the unpacked VarnexDriver wrote no log"
+  # What the login entry runs must start too, not be refused as a wrong option.
+  read -r -a login_command <<<"$(key "$autostart" Exec)"
+  code=0
+  timeout 60 "${run_env[@]}" DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$root/usr/bin/${login_command[0]}" \
+    "${login_command[@]:1}" --simulate LarkA --quit-after 2000 >"$scratch/login.log" 2>&1 || code=$?
+  [ "$code" = 0 ] || fail "the login entry's '${login_command[*]}' exited with $code: $(tail -n 20 "$scratch/login.log")"
 fi
 
 if [ "$failures" -ne 0 ]; then
