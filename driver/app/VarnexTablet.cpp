@@ -79,6 +79,11 @@ VarnexTablet::VarnexTablet(QObject* parent) : QObject(parent) {
 }
 
 VarnexTablet::~VarnexTablet() {
+  // The window goes first: its bindings read the context objects, which are
+  // members destroyed before the engine, and would otherwise be evaluated
+  // against objects already gone.
+  const QList<QObject*> windows = m_engine.rootObjects();
+  qDeleteAll(windows);
   m_processInfo.requestInterruption();
   m_processInfo.quit();
   m_processInfo.wait();

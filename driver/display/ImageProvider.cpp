@@ -18,7 +18,13 @@ QPixmap ImageProvider::pixmap() const {
 }
 
 QPixmap ImageProvider::requestPixmap(const QString&, QSize* size, const QSize&) {
-  const QPixmap picture = pixmap();
+  QPixmap picture = pixmap();
+  // Before the first grab the window still asks for a picture; an empty one
+  // of the usual size keeps its layout and its log quiet.
+  if (picture.isNull()) {
+    picture = QPixmap(300, 168);
+    picture.fill(Qt::transparent);
+  }
   if (size) *size = picture.size();
   return picture;
 }

@@ -84,7 +84,17 @@ TEST(DriverProgram, SimulatedTabletRunsLogsLiveDataAndStopsCleanly) {
   EXPECT_TRUE(log.contains("VarnexDriver ends with 0")) << log.toStdString();
   // A normal start warns of nothing: a warning here would stand in every
   // user's log at every start.
-  EXPECT_FALSE(log.contains("<div class=\"w\">")) << log.toStdString();
+  // The offscreen platform of the tests has no tray and cannot raise a
+  // window; it says so itself, which a desktop never does.
+  const QStringList offscreenOnly{"This plugin does not support raise()", "QSystemTrayIcon::setVisible: No Icon set",
+                                  "systemTrayWindowChanged"};
+  const QRegularExpression warningLine("<div class=\"w\">([^<]*)</div>");
+  for (auto match = warningLine.globalMatch(log); match.hasNext();) {
+    const QString line = match.next().captured(1);
+    bool platformNote = false;
+    for (const QString& note : offscreenOnly) platformNote = platformNote || line.contains(note);
+    EXPECT_TRUE(platformNote) << line.toStdString();
+  }
   EXPECT_FALSE(log.contains("<div class=\"c\">")) << log.toStdString();
 }
 
