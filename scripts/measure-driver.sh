@@ -28,10 +28,12 @@ fresh_home() {
   echo "$home"
 }
 
-run_in() {  # home, command...
+run_in() {  # home, command...; run in the background, $! is the program itself
   local home=$1; shift
+  # exec: a function run with & is a subshell of its own, and without exec
+  # $! would name that shell instead of the program measured.
   HOME="$home" XDG_RUNTIME_DIR="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-    XDG_CACHE_HOME="$home/cache" "$@"
+    XDG_CACHE_HOME="$home/cache" exec "$@"
 }
 
 private_kib() {
