@@ -8,14 +8,6 @@
 
 #include <QDeadlineTimer>
 
-namespace {
-
-// How long the loop sleeps between checks for a stop request: a stop is seen
-// within this time, and the thread wakes only a few times a second.
-constexpr int kStopCheckMs = 50;
-
-}  // namespace
-
 ProcessInfo::ProcessInfo(QObject* parent) : ProcessInfo(ProgramCandidateScan::defaultFolders(), nullptr, parent) {}
 
 ProcessInfo::ProcessInfo(const QStringList& candidateFolders, ConfigFile* store, QObject* parent)
@@ -41,13 +33,20 @@ void ProcessInfo::start(QThread::Priority priority) {
 }
 
 bool ProcessInfo::sleepUnlessInterrupted() {
-  QDeadlineTimer due(m_pollIntervalMs.load());
+  const QDeadlineTimer due(m_pollIntervalMs.load());
+  QMutexLocker locker(&m_sleepLock);
   while (!isInterruptionRequested()) {
-    const qint64 left = due.remainingTime();
-    if (left <= 0) return true;
-    msleep(quint64(qMin<qint64>(left, kStopCheckMs)));
+    if (due.hasExpired()) return true;
+    m_wakeForStop.wait(&m_sleepLock, due);
   }
   return false;
+}
+
+void ProcessInfo::requestInterruption() {
+  QThread::requestInterruption();
+  // Taken so the wake cannot fall between the loop's check and its wait.
+  QMutexLocker locker(&m_sleepLock);
+  m_wakeForStop.wakeAll();
 }
 
 void ProcessInfo::run() {

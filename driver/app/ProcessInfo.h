@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMutex>
 #include <QStringList>
 #include <QThread>
 #include <QVariantList>
+#include <QWaitCondition>
 
 #include <atomic>
 
@@ -47,6 +49,9 @@ class ProcessInfo : public QThread {
   // Starts the loop. A loop still winding down after requestInterruption()
   // is waited for first, so a tablet plugged back at once is watched again.
   void start(QThread::Priority priority = QThread::InheritPriority);
+  // Asks the loop to stop and wakes it at once: the loop sleeps its whole
+  // interval rather than waking a few times a second to look for a stop.
+  void requestInterruption();
 
  signals:
   // The position of the program in front in the program list; -1 for a
@@ -68,6 +73,8 @@ class ProcessInfo : public QThread {
   ConfigFile* m_store;
   QVariantList m_candidates;
   std::atomic_int m_pollIntervalMs{1000};
+  QMutex m_sleepLock;
+  QWaitCondition m_wakeForStop;
   // Read and written by the loop only; kept across restarts so a program
   // already reported is not reported again until another window comes.
   quint64 m_lastForegroundWindow = 0;
