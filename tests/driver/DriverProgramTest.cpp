@@ -36,6 +36,7 @@ void startDriver(QProcess& driver, const QStringList& arguments, const QString& 
   environment.insert("XDG_CACHE_HOME", home + "/cache");
   environment.insert("XDG_RUNTIME_DIR", home);
   environment.insert("QT_QPA_PLATFORM", "offscreen");
+  testenv::useWindowSanitizerOptions(environment);
   driver.setProcessEnvironment(environment);
   driver.start(testenv::binaryDir() + "/driver/VarnexDriver", arguments);
 }

@@ -315,12 +315,13 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   EXPECT_TRUE(controller.isConnected());
   EXPECT_TRUE(controller.devOperateThread()->isRunning());
   QThreadPool::globalInstance()->waitForDone();
-  // The profile watcher's thread may be between a stop and its restart, so
-  // its descriptor and thread may be missing; nothing may be added.
+  // The profile watcher restarts at every arrival, so at either count its
+  // thread (and its event descriptor) may or may not exist yet; a leak over a
+  // hundred cycles would show as a hundred.
   QStringList added = openDescriptors();
   for (const QString& descriptor : descriptors) added.removeOne(descriptor);
-  EXPECT_EQ(added.join('\n').toStdString(), "");
-  EXPECT_LE(threads(), threadsBefore);
+  EXPECT_LE(added.size(), 1) << added.join('\n').toStdString();
+  EXPECT_LE(threads(), threadsBefore + 1);
   // One pen link and one mode link, the current ones.
   world.unplug();
   ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));

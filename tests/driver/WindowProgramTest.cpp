@@ -72,6 +72,7 @@ class WindowProgram : public ::testing::Test {
     environment.insert("DISPLAY", QString::fromLatin1(m_server.display()));
     environment.remove("QT_QPA_PLATFORM");
     environment.remove("WAYLAND_DISPLAY");
+    testenv::useWindowSanitizerOptions(environment);
     driver.setProcessEnvironment(environment);
     driver.start(testenv::binaryDir() + "/driver/VarnexDriver", arguments);
     ASSERT_TRUE(driver.waitForStarted());

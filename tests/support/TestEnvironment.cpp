@@ -23,4 +23,11 @@ QString binaryDir() {
   return dir.isEmpty() ? QStringLiteral(VARNEX_TEST_BINARY_DIR) : dir;
 }
 
+void useWindowSanitizerOptions(QProcessEnvironment& environment) {
+  if (!environment.contains("ASAN_OPTIONS")) return;
+  environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":strict_string_checks=0");
+  environment.insert("LSAN_OPTIONS",
+                     "suppressions=" + sourceDir() + "/tests/qml/lsan-window.supp:print_suppressions=0");
+}
+
 }  // namespace testenv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace testenv {
@@ -15,5 +16,11 @@ QString sourceDir();
 
 // The build tree, for programs the tests start.
 QString binaryDir();
+
+// For a child VarnexDriver under AddressSanitizer: the driver hosts the QML
+// window, so it gets the window tests' sanitizer options (Qt Quick's caches
+// kept until exit, and libxkbcommon-x11's bounded strndup reads). Nothing
+// changes outside a sanitizer run.
+void useWindowSanitizerOptions(QProcessEnvironment& environment);
 
 }  // namespace testenv
