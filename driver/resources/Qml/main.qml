@@ -56,8 +56,8 @@ Window {
     function openProgramDialog(onAccepted, onRejected) { onRejected() }
     function openHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
     function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
-    function openExampleDialog() {}
-    function openDiagnosisDialog() {}
+    function openExampleDialog() { exampleDialog.open() }
+    function openDiagnosisDialog() { diagnosisDialog.open() }
 
     Connections {
         target: OperateDev
@@ -68,7 +68,8 @@ Window {
         function onDevStateChanged(isArrival, devType) {
             mainWindow.devType = devType
             mainWindow.connected = isArrival
-            if (!ModelFacts.hasKeySettings(devType) && pages.currentIndex === 2) pages.currentIndex = 0
+            // With no tablet, or one without keys, there is no key page to show.
+            if ((!isArrival || !ModelFacts.hasKeySettings(devType)) && pages.currentIndex === 2) pages.currentIndex = 0
             mainWindow.reloadAll()
             if (isArrival) areaPage.pushToDevice()
         }
@@ -149,6 +150,39 @@ Window {
             AreaPage { id: areaPage; window: mainWindow; width: pages.width; height: pages.height }
             KeyPage { id: keyPage; window: mainWindow; functionLists: functionLists; width: pages.width; height: pages.height }
             AboutPage { id: aboutPage; window: mainWindow; width: pages.width; height: pages.height }
+        }
+    }
+
+    // The diagnosis tool, the work-area example, the message that no tablet
+    // is connected (or how far a firmware upgrade got), and the key layout
+    // a long press of the dial's centre key shows over any program.
+    DiagnosisDialog { id: diagnosisDialog; window: mainWindow }
+    ExampleDialog { id: exampleDialog; window: mainWindow }
+    DeviceOfflineDialog { id: deviceOfflineDialog; window: mainWindow }
+
+    Loader {
+        id: keyLayoutHelp
+        objectName: "keyLayoutHelp"
+        active: false
+        property int devType: -1
+        sourceComponent: KeyLayoutHelpWindow {
+            devType: keyLayoutHelp.devType
+            onDismissed: keyLayoutHelp.active = false
+        }
+    }
+    Connections {
+        target: VarnextTablet
+        function onLongPressCenterKey(devType) {
+            if (keyLayoutHelp.active) {
+                keyLayoutHelp.active = false
+                return
+            }
+            if (!ModelFacts.hasDial(devType)) return
+            keyLayoutHelp.devType = devType
+            keyLayoutHelp.active = true
+        }
+        function onDevStateChanged(isArrival, devType) {
+            if (!isArrival) keyLayoutHelp.active = false
         }
     }
 }
