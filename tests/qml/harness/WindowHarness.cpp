@@ -1,6 +1,5 @@
 #include "WindowHarness.h"
 
-#include "FakeDashLine.h"
 #include "driver/app/DeviceNameTable.h"
 #include "driver/app/SimulatedWorld.h"
 #include "driver/app/TranslationCatalogues.h"
@@ -8,6 +7,7 @@
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/Trans.h"
 #include "driver/firmware/sim/SimIapDevice.h"
+#include "driver/display/DashLine.h"
 #include "driver/tablet/ModelTable.h"
 
 #include <QCoreApplication>
@@ -20,7 +20,7 @@
 
 WindowHarness::WindowHarness() : m_config(ConfigFile::instance()) {
   initTranslationCatalogues();
-  qmlRegisterType<FakeDashLine>("line.dashLine", 1, 0, "DashLine");
+  qmlRegisterType<DashLine>("line.dashLine", 1, 0, "DashLine");
   m_engine.addImportPath(QStringLiteral("qrc:///"));
   QQmlContext* context = m_engine.rootContext();
   context->setContextProperty("TesselQuickImagePath", QStringLiteral("qrc:/TesselQuick/Images/"));
