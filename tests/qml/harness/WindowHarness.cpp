@@ -6,8 +6,8 @@
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/Trans.h"
-#include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/display/DashLine.h"
+#include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/tablet/ModelTable.h"
 
 #include <QCoreApplication>
