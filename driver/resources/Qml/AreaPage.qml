@@ -261,6 +261,7 @@ Item {
                 objectName: "screenRect"
                 // The areas are the model's; with none connected they cannot be edited.
                 enabled: page.hasTablet
+                opacity: enabled ? 1 : 0.5
                 minimumWidth: 30
                 minimumHeight: 17
                 sizeText: page.pxText(Qt.rect(x, y, width, height))

@@ -119,6 +119,12 @@ int shootDialogs(WindowHarness& harness, const std::function<void(const QString&
     harness.leave();
     lightTheme();
     shoot("dialog-offline-" + code, harness.window());
+    // Dismissed: the pages as they are with no tablet.
+    offline->setProperty("dismissed", true);
+    shoot("no-device-pen-" + code, harness.window());
+    setPage(harness, 1);
+    shoot("no-device-area-" + code, harness.window());
+    setPage(harness, 0);
     emit firmware.upgradeProgress(42);
     shoot("dialog-upgrading-" + code, harness.window());
     emit firmware.upgradeProgress(100);
