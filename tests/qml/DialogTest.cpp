@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -41,14 +40,7 @@ class UrlCatcher : public QObject {
 class Dialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    const QString settings = harness.config().settingsDirectory();
-    QDir(settings).removeRecursively();
-    QDir().mkpath(settings);
-    ASSERT_TRUE(harness.load()) << harness.errors.toStdString();
-    harness.window()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.window()));
-    harness.trans().reTrans(QStringLiteral("中文"));
-    harness.settle(10);
+    ASSERT_TRUE(harness.showFresh()) << harness.errors.toStdString();
     PromptService::setHandler([this](const PromptService::Prompt& prompt) {
       prompts << prompt.title + "|" + prompt.text;
       return PromptService::Answer::Ok;

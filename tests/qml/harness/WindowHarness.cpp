@@ -11,6 +11,7 @@
 #include "driver/tablet/ModelTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QQmlContext>
@@ -52,6 +53,22 @@ bool WindowHarness::load() {
   if (m_engine.rootObjects().isEmpty()) return false;
   settle(20);
   return errors.isEmpty();
+}
+
+bool WindowHarness::showFresh() {
+  const QString settings = m_config->settingsDirectory();
+  QDir(settings).removeRecursively();
+  QDir().mkpath(settings);
+  if (!load()) return false;
+  window()->show();
+  QElapsedTimer waited;
+  waited.start();
+  while (!window()->isExposed() && waited.elapsed() < 5000) settle(10);
+  if (!window()->isExposed()) return false;
+  // An earlier test of the process may have chosen another language.
+  m_trans->reTrans(QStringLiteral("中文"));
+  settle(10);
+  return true;
 }
 
 QString WindowHarness::devName(int devType) {

@@ -33,6 +33,9 @@ class WindowHarness {
 
   // Loads qrc:/Qml/main.qml; false (with the errors in `errors`) when it fails.
   bool load();
+  // As a fresh installation: an empty settings directory, the window
+  // loaded, shown and on the screen, in the source language.
+  bool showFresh();
   // A model arrives: its settings file, for a tablet the firmware versions
   // read over its firmware interface, a started device thread over a
   // simulated tablet, devStateChanged(true, devType).
