@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -258,6 +259,10 @@ TEST_F(Dialogs, ALongPressOfTheDialShowsTheKeyLayoutAndTheNextPressOrAClickClose
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
   EXPECT_TRUE(help->flags() & Qt::FramelessWindowHint);
+  // The express keys type into the window that has the keyboard: that must
+  // stay the program the user draws in.
+  EXPECT_TRUE(help->flags() & Qt::WindowDoesNotAcceptFocus);
+  EXPECT_NE(QGuiApplication::focusWindow(), help);
   QQuickItem* top = help->contentItem();
   EXPECT_EQ(text("keyLayoutK1", top), "K1:  撤销");
   EXPECT_EQ(text("keyLayoutK2", top), "K2:  存盘  [Ctrl]+[S]");

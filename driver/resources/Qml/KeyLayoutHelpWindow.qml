@@ -5,14 +5,19 @@ import "ModelFacts.js" as ModelFacts
 
 // What each express key and roller entry does now, over a drawing of the
 // model, shown on a long press of the dial's centre key while the user
-// works in another program. A click, Escape or the next long press closes it.
+// works in another program. A click or the next long press closes it.
+//
+// It never takes the keyboard: the express keys type their shortcuts into
+// the window that has it, which must stay the drawing program. As a
+// tool-tip window it is also left alone by window managers that hide an
+// inactive program's tool windows.
 Window {
     id: help
     objectName: "keyLayoutHelpWindow"
     property int devType: -1
     signal dismissed()
 
-    flags: Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
+    flags: Qt.ToolTip | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | Qt.WindowDoesNotAcceptFocus
     // Shown over the program in front, also while the settings window is hidden.
     transientParent: null
     color: "transparent"
@@ -37,12 +42,6 @@ Window {
     Component.onCompleted: {
         x = Screen.virtualX + (Screen.width - width) / 2
         y = Screen.virtualY + (Screen.height - height) / 2
-        requestActivate()
-    }
-
-    Shortcut {
-        sequence: "Esc"
-        onActivated: help.dismissed()
     }
 
     Rectangle {
