@@ -24,7 +24,8 @@ Window {
     visible: true
     width: 800
     height: 400
-    title: "Varnex_tablet_driver"
+    // Not the settings window's title, which finding that window relies on.
+    title: "Varnex_key_layout"
 
     readonly property int keyCount: ModelFacts.keyCount(devType)
     readonly property int rollerCount: ModelFacts.hasDial(devType) ? 6 : 0
