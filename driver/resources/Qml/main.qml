@@ -50,12 +50,11 @@ Window {
         reloadRequested()
     }
 
-    // Places for the dialogs: each calls onAccepted(result) or onRejected().
-    // Until a dialog exists the request is refused, so the combo box that
-    // asked returns to its stored function.
-    function openProgramDialog(onAccepted, onRejected) { onRejected() }
-    function openHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
-    function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
+    // The dialogs the pages ask for: each calls onAccepted(result) or
+    // onRejected() when it closes.
+    function openProgramDialog(onAccepted, onRejected) { programDialog.askFor(onAccepted, onRejected) }
+    function openHotKeyDialog(keyType, onAccepted, onRejected) { hotKeyDialog.askFor(keyType, onAccepted, onRejected) }
+    function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { rollerHotKeyDialog.askFor(keyType, onAccepted, onRejected) }
     function openExampleDialog() {}
     function openDiagnosisDialog() {}
 
@@ -150,5 +149,9 @@ Window {
             KeyPage { id: keyPage; window: mainWindow; functionLists: functionLists; width: pages.width; height: pages.height }
             AboutPage { id: aboutPage; window: mainWindow; width: pages.width; height: pages.height }
         }
+
+        ProgramDialog { id: programDialog }
+        HotKeyDialog { id: hotKeyDialog }
+        RollerHotKeyDialog { id: rollerHotKeyDialog }
     }
 }

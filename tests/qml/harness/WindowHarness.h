@@ -51,6 +51,11 @@ class WindowHarness {
   DevOperateThread& device() { return m_device; }
   FakeVarnexTablet& tablet() { return m_tablet; }
   FakeScreenInfo& screens() { return m_screens; }
+  // The simulated machine of the model that arrived last; null before.
+  SimulatedWorld* world() { return m_world.get(); }
+  // Puts another object in the place of the program watcher ("ProcessInfo");
+  // call before load(). The object must outlive the harness.
+  void useProcessInfo(QObject* processInfo);
   QQmlApplicationEngine& engine() { return m_engine; }
   QString errors;
 
