@@ -27,7 +27,25 @@ AbstractButton {
         Item {
             width: parent.width
             height: 28
+            // A program without an icon (or one that is gone) shows its initial.
+            Rectangle {
+                visible: entry.path !== "" && programIcon.status !== Image.Ready
+                anchors.centerIn: parent
+                width: 26; height: 26
+                radius: 6
+                color: Theme.accentSoft
+                border.color: Theme.border
+                Text {
+                    anchors.centerIn: parent
+                    text: entry.text.charAt(0).toUpperCase()
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 14
+                    font.bold: true
+                    color: Theme.accent
+                }
+            }
             Image {
+                id: programIcon
                 visible: entry.path !== ""
                 anchors.centerIn: parent
                 width: 28; height: 28
