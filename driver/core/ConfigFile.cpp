@@ -103,7 +103,20 @@ QString ConfigFile::programKeyGroup(const QString& programPath) const {
   return ConfigKeyNames::programGroup(programPath);
 }
 
-void ConfigFile::setKeyGroupName(const QString& name) { useKeyGroup(name); }
+void ConfigFile::setKeyGroupName(const QString& name) {
+  // The window names a group as programKeyGroup gave it; a bare program name
+  // ("Area", "global") is made into its group here, so a key stored for that
+  // program can never land in one of the store's own sections.
+  const QLatin1String common(ConfigKeyNames::kCommonKeyGroup);
+  QString group = name;
+  if (name.isEmpty()) {
+    qCWarning(lcConfig) << "an empty key group name; using" << common;
+    group = common;
+  } else if (name != common && !ConfigKeyNames::isProgramGroup(name)) {
+    group = ConfigKeyNames::programGroup(name);
+  }
+  useKeyGroup(group);
+}
 
 void ConfigFile::useKeyGroup(const QString& name) {
   {

@@ -48,6 +48,8 @@ class ConfigFile : public QObject {
   void setDeviceConfig(const QString& devName, int devType);
 
   QString getKeyGroupName() const;
+  // Takes "CommonKey", a group from programKeyGroup, or a bare program name,
+  // which is made into its program's group; an empty name means "CommonKey".
   // Emits keyGroupNameChanged on every call, also when the name stays.
   void setKeyGroupName(const QString& name);
 

@@ -9,13 +9,18 @@ namespace ConfigKeyNames {
 const char kCommonKeyGroup[] = "CommonKey";
 const char kProgramListArray[] = "CusConfigProgramPaths";
 
+namespace {
+const char kPrefix[] = "program:";
+}  // namespace
+
+bool isProgramGroup(const QString& group) { return group.startsWith(QLatin1String(kPrefix)); }
+
 QString programGroup(const QString& programPath) {
-  static const char kPrefix[] = "program:";
   static const char* const kStoreSections[] = {"global", "PressCurve",    "PenKey",
                                                "Area",   kCommonKeyGroup, kProgramListArray};
   const QString name = QFileInfo(programPath).fileName();
   if (name.isEmpty()) return name;
-  bool escape = name.startsWith(QLatin1String(kPrefix));
+  bool escape = isProgramGroup(name);
   for (const char* section : kStoreSections) escape = escape || name == QLatin1String(section);
   return escape ? QLatin1String(kPrefix) + name : name;
 }

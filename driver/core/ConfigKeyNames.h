@@ -27,6 +27,8 @@ extern const char kProgramListArray[];  // "CusConfigProgramPaths"
 // allowed there. Removing or resetting a program so never touches anything
 // but its own group. Empty when the path names no file.
 QString programGroup(const QString& programPath);
+// Whether a group name is one programGroup set apart with its prefix.
+bool isProgramGroup(const QString& group);
 
 QString keyFor(Family family, int keyType, Access access, const QString& group);
 

@@ -300,6 +300,36 @@ TEST_F(ConfigFileTest, ProgramsNamedLikeTheStoresSectionsKeepGroupsOfTheirOwn) {
   EXPECT_EQ(plainReader()->childGroups(), QStringList({"Area", "CommonKey", "PenKey", "PressCurve", "global"}));
 }
 
+// The window may name a program's group by the program's bare name; keys
+// stored for a program called "Area" or "global" then still go to its own
+// group, never into the store's section of that name.
+TEST_F(ConfigFileTest, ABareProgramNameAsKeyGroupNeverWritesIntoTheStoresSections) {
+  store->setRectSize(0, QRect(10, 20, 30, 40));
+  store->setWinLnk(false);
+  for (const QString& name : {"Area", "global"}) {
+    store->setKeyGroupName(name);
+    EXPECT_EQ(store->getKeyGroupName(), "program:" + name);
+    store->setComboxIndex(K1, 3);
+    store->setDisplayText(K1, "Ctrl+S");
+    EXPECT_EQ(store->getComboxIndex(K1), 3);
+  }
+  EXPECT_EQ(plainReader()->childKeys().size(), 0);
+  auto reader = plainReader();
+  reader->beginGroup("Area");
+  EXPECT_FALSE(reader->childKeys().join(',').contains("K1"));
+  reader->endGroup();
+  reader->beginGroup("global");
+  EXPECT_FALSE(reader->childKeys().join(',').contains("K1"));
+  reader->endGroup();
+  EXPECT_EQ(store->getRectSize(0), QRect(10, 20, 30, 40));
+
+  store->setKeyGroupName("");
+  EXPECT_EQ(store->getKeyGroupName(), "CommonKey");
+  store->setKeyGroupName(store->programKeyGroup("/opt/x/Area"));
+  EXPECT_EQ(store->getKeyGroupName(), "program:Area");
+  EXPECT_EQ(store->getComboxIndex(K1), 3);
+}
+
 // Files written before keep their groups: names from Windows ("krita.exe")
 // and any name that clashes with nothing stay as they are; the prefix itself
 // is escaped, so no two programs share a group.

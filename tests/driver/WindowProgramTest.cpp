@@ -149,3 +149,12 @@ TEST_F(WindowProgram, ASecondStartEndsAtOnceAndShowsTheFirstsHiddenWindow) {
   EXPECT_TRUE(waitFor([&] { return started(); }));
   EXPECT_EQ(m_second.state(), QProcess::Running);
 }
+
+// The session's autostart starts the driver hidden with the tablet already
+// plugged in: the artist logs in to a tray icon, not to the settings window.
+TEST_F(WindowProgram, StartedHiddenItStaysInTheTrayWithTheTabletFoundAtStart) {
+  start(m_first, {"--hidden", "--simulate", "LarkA"});
+  ASSERT_TRUE(waitFor([&] { return started() && log().contains("isDevArrival: true"); })) << log().toStdString();
+  if (!windowBuiltIn()) GTEST_SKIP() << "this build has no settings window";
+  EXPECT_FALSE(waitFor([&] { return windowViewable(); }, 1500)) << log().toStdString();
+}

@@ -211,7 +211,7 @@ Item {
     // layout of the cards around them, which settles a moment after a
     // reload or a page switch; a slow check catches the latter.
     Timer { id: linesTimer; interval: 60; onTriggered: page.updateLines() }
-    Timer { interval: 250; repeat: true; running: page.visible; onTriggered: page.updateLines() }
+    Timer { interval: 250; repeat: true; running: page.visible && page.window.visible; onTriggered: page.updateLines() }
     onVisibleChanged: if (visible) linesTimer.restart()
     onWidthChanged: linesTimer.restart()
     onHeightChanged: linesTimer.restart()

@@ -17,7 +17,11 @@ Window {
     minimumWidth: 1000
     minimumHeight: 700
     // Started from the session's autostart entry with --hidden, the driver
-    // waits in the tray; started by hand, it shows its window.
+    // waits in the tray, also with the tablet the scan at start finds
+    // (that scan runs before the event loop; a tablet plugged in later, the
+    // tray icon and a second start show the window). Started by hand, it
+    // shows its window.
+    property bool waitingInTray: Qt.application.arguments.indexOf("--hidden") >= 0
     visible: Qt.application.arguments.indexOf("--hidden") < 0
 
     // The connected model, -1 while none is.
@@ -60,7 +64,7 @@ Window {
 
     Connections {
         target: OperateDev
-        function onShowTabletDriver() { mainWindow.showDriverWindow() }
+        function onShowTabletDriver() { if (!mainWindow.waitingInTray) mainWindow.showDriverWindow() }
     }
     Connections {
         target: VarnextTablet
@@ -89,7 +93,10 @@ Window {
         var language = configFile.getLanguage()
         if (language !== "") trans.reTrans(language)
         reloadAll()
-        Qt.callLater(function () { trayIcon.visible = true })
+        Qt.callLater(function () {
+            trayIcon.visible = true
+            mainWindow.waitingInTray = false
+        })
     }
 
     KeyFunctionLists { id: functionLists }

@@ -1,6 +1,6 @@
 #include "WindowHarness.h"
 
-#include "FakeDashLine.h"
+#include "driver/display/DashLine.h"
 #include "driver/app/SimulatedWorld.h"
 #include "driver/app/TranslationCatalogues.h"
 #include "driver/core/ConfigFile.h"
@@ -19,7 +19,7 @@
 
 WindowHarness::WindowHarness() : m_config(ConfigFile::instance()) {
   initTranslationCatalogues();
-  qmlRegisterType<FakeDashLine>("line.dashLine", 1, 0, "DashLine");
+  qmlRegisterType<DashLine>("line.dashLine", 1, 0, "DashLine");
   m_engine.addImportPath(QStringLiteral("qrc:///"));
   QQmlContext* context = m_engine.rootContext();
   context->setContextProperty("TesselQuickImagePath", QStringLiteral("qrc:/TesselQuick/Images/"));

@@ -20,9 +20,12 @@ class Trans;
 
 // The settings window as the program builds it, for tests and screenshots:
 // the real QML from the resources, the real settings store, translator,
-// firmware controller and device thread (over a simulated tablet), and
-// stand-ins for the objects that are not built yet. arrive() does what the
-// controller does when a model is plugged in.
+// firmware controller, guide lines and device thread (over a simulated
+// tablet). Three objects are stand-ins a test can steer: the controller (so a
+// test decides when a model arrives; arrive() does what the controller does
+// then), the screen information (a fixed desk of three screens with a drawn
+// desktop, where a grab of the test's X server would be an empty root) and
+// the foreground-program watcher.
 class WindowHarness {
  public:
   WindowHarness();
