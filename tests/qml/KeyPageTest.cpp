@@ -15,9 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -296,6 +299,10 @@ TEST_F(KeyPage, ARecordedShortcutIsWhatTheTabletTypesBack) {
 
   QTest::keyClick(harness.window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Shift]+[S]");
+  // "[#]" would split the stored text: refused, saying so, keeping the last.
+  QTest::keyClick(harness.window(), Qt::Key_NumberSign, Qt::ShiftModifier);
+  EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Shift]+[S]");
+  EXPECT_TRUE(recorder->property("refused").toBool());
   // A "#" would split the stored text; the name field does not take it.
   click("customName");
   type("Save#as");
@@ -319,6 +326,39 @@ TEST_F(KeyPage, ARecordedShortcutIsWhatTheTabletTypesBack) {
   click("disableShortKey");
   EXPECT_TRUE(config.getDisableShortKey());
   EXPECT_EQ(typedByTabletKey(1, 400), QStringList());
+}
+
+TEST_F(KeyPage, BrowsingChoosesAnyFileAsTheProgram) {
+  arriveOnKeyPage(CFG_LarkA);
+  // Programs on Linux carry no extension; a name with a blank must survive
+  // the trip through the file dialog's URL.
+  QFile program(desktop.path() + "/My Paint");
+  ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+  program.close();
+  click("addProgram");
+  click("browseProgram");
+  QFileDialog* files = nullptr;
+  QElapsedTimer timer;
+  timer.start();
+  while (!files && timer.elapsed() < 3000) {
+    harness.settle(20);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) files = dialog;
+  }
+  ASSERT_NE(files, nullptr) << "no file dialog";
+  EXPECT_EQ(files->windowTitle(), "选择程序");
+  EXPECT_EQ(files->nameFilters(), QStringList{"应用程序 (*)"});
+  // As a user would: in the folder, type the name and accept.
+  files->setDirectory(desktop.path());
+  QLineEdit* name = files->findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr);
+  name->setText("My Paint");
+  QMetaObject::invokeMethod(files, "accept");
+  harness.settle(100);
+  EXPECT_EQ(item("chosenProgram")->property("text").toString(), program.fileName());
+  click("dialogAccept");
+  EXPECT_EQ(harness.config().getProgramList(), QVariantList{program.fileName()});
+  EXPECT_EQ(item("programEntry_1")->property("text").toString(), "My Paint");
 }
 
 TEST_F(KeyPage, TheDialHotKeyDialogStoresTheNameAndTheShortcutOfEachTurn) {

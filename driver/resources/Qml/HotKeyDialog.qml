@@ -47,10 +47,10 @@ TesselDialog {
 
         TesselLabel { text: qsTr("鼠标"); heading: true }
         Grid {
-            columns: 3
+            columns: 2
             columnSpacing: 12
             width: parent.width
-            readonly property real cell: (width - 2 * columnSpacing) / 3
+            readonly property real cell: (width - columnSpacing) / 2
             HotKeyChoice { id: leftButton; width: parent.cell; text: qsTr("鼠标左键"); value: MyQmlEnum.ELeftMouseButton; ButtonGroup.group: choices }
             HotKeyChoice { id: rightButton; width: parent.cell; text: qsTr("鼠标右键"); value: MyQmlEnum.ERightMouseButton; ButtonGroup.group: choices }
             HotKeyChoice { id: doubleClick; width: parent.cell; text: qsTr("左键双击"); value: MyQmlEnum.EDoubleLeftClick; ButtonGroup.group: choices }

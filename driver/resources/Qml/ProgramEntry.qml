@@ -27,19 +27,21 @@ AbstractButton {
         Item {
             width: parent.width
             height: 28
-            // A program without an icon (or one that is gone) shows its initial.
+            // Under the icon, the program's initial: the icon provider hands
+            // an empty square for a program without an icon (or one that is
+            // gone), and the initial shows through it.
             Rectangle {
-                visible: entry.path !== "" && programIcon.status !== Image.Ready
+                visible: entry.path !== ""
                 anchors.centerIn: parent
-                width: 26; height: 26
-                radius: 6
+                width: 22; height: 22
+                radius: 5
                 color: Theme.accentSoft
                 border.color: Theme.border
                 Text {
                     anchors.centerIn: parent
                     text: entry.text.charAt(0).toUpperCase()
                     font.family: Theme.fontFamily
-                    font.pixelSize: 14
+                    font.pixelSize: 13
                     font.bold: true
                     color: Theme.accent
                 }

@@ -36,12 +36,28 @@ TesselTextField {
         return VarnextTablet.keyToString(key | held)
     }
 
+    // A key whose name holds "#" (Shift+3 on many layouts gives "[#]") would
+    // split the stored text at the wrong place and the key would do nothing;
+    // it is refused, and the field says so.
+    property bool refused: false
+
     Keys.onPressed: {
         event.accepted = true
         if (event.isAutoRepeat || isModifierKey(event.key)) return
         var recorded = textOf(event.key, event.modifiers)
-        if (recorded !== "") shortcut = recorded
+        refused = recorded.indexOf("#") >= 0
+        if (recorded !== "" && !refused) shortcut = recorded
     }
-    onPressed: shortcut = ""
+    onPressed: {
+        shortcut = ""
+        refused = false
+    }
     onEnabledChanged: if (!enabled) shortcut = ""
+    onActiveFocusChanged: if (!activeFocus) refused = false
+
+    TesselToolTip {
+        delay: 0
+        visible: field.refused
+        text: qsTr("此按键无法用作快捷键")
+    }
 }

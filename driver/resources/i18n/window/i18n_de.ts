@@ -537,4 +537,11 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Diese Taste kann nicht als Tastenkürzel dienen</translation>
+    </message>
+</context>
 </TS>

@@ -537,4 +537,11 @@
         <translation>Aceptar</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Esta tecla no se puede usar en un atajo</translation>
+    </message>
+</context>
 </TS>

@@ -538,4 +538,11 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>このキーはショートカットに使えません</translation>
+    </message>
+</context>
 </TS>

@@ -537,4 +537,11 @@
         <translation>확인</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>이 키는 단축키로 사용할 수 없습니다</translation>
+    </message>
+</context>
 </TS>

@@ -537,4 +537,11 @@
         <translation>ОК</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Эту клавишу нельзя использовать в сочетании</translation>
+    </message>
+</context>
 </TS>

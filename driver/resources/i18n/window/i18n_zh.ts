@@ -538,4 +538,11 @@
         <translation>确定</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>此按键无法用作快捷键</translation>
+    </message>
+</context>
 </TS>
