@@ -231,14 +231,20 @@ class HoldingPen : public platform::PenOutput {
   QSemaphore release;
 };
 
-TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) {
-  DeviceRig rig(CFG_VarnexK10PlusV2);
-  auto pen = std::make_shared<HoldingPen>();
+// Starts the device thread with `pen` as the virtual pen and moves the pen
+// twice (the first report after a start only finds where the pen is).
+void startAndHoverTwice(DeviceRig& rig, DevOperateThread& thread, const std::shared_ptr<platform::PenOutput>& pen) {
   platform::VirtualPen::install(pen);
-  DevOperateThread thread;
   ASSERT_TRUE(rig.start(thread));
   rig.tablet->pushInput(rig.hover(100, 100));
   rig.tablet->pushInput(rig.hover(200, 100));
+}
+
+TEST(DevOperateThread, AStopThatFindsTheWorkerBusyStillDropsTheNextFirstReport) {
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  auto pen = std::make_shared<HoldingPen>();
+  DevOperateThread thread;
+  ASSERT_NO_FATAL_FAILURE(startAndHoverTwice(rig, thread, pen));
   ASSERT_TRUE(pen->entered.tryAcquire(1, 5000));
   // The stop's cancel finds no read in flight; the worker ends at its next
   // look at the stop request, and nothing is left to end a later read.
@@ -273,11 +279,8 @@ class StackCheckingPen : public platform::PenOutput {
 TEST(DevOperateThread, TheWorkerHasASignalStackOfItsOwn) {
   DeviceRig rig(CFG_VarnexK10PlusV2);
   auto pen = std::make_shared<StackCheckingPen>();
-  platform::VirtualPen::install(pen);
   DevOperateThread thread;
-  ASSERT_TRUE(rig.start(thread));
-  rig.tablet->pushInput(rig.hover(100, 100));
-  rig.tablet->pushInput(rig.hover(200, 100));
+  ASSERT_NO_FATAL_FAILURE(startAndHoverTwice(rig, thread, pen));
   ASSERT_TRUE(pen->reported.tryAcquire(1, 5000));
   EXPECT_TRUE(pen->signalStack);
   thread.endReadingDev();

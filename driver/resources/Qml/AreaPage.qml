@@ -259,6 +259,9 @@ Item {
             DynamicRect {
                 id: screenRect
                 objectName: "screenRect"
+                // The areas are the model's; with none connected they cannot be edited.
+                enabled: page.hasTablet
+                opacity: enabled ? 1 : 0.5
                 minimumWidth: 30
                 minimumHeight: 17
                 sizeText: page.pxText(Qt.rect(x, y, width, height))
@@ -278,6 +281,7 @@ Item {
                 id: screenChoice
                 objectName: "screenChoice"
                 width: Math.min(parent.width, 280)
+                enabled: page.hasTablet
                 model: screenInfo.screenNameList
                 onActivated: page.chooseScreen(index)
             }
@@ -286,6 +290,7 @@ Item {
                 spacing: 8
                 TesselButton {
                     objectName: "fullScreen"
+                    enabled: page.hasTablet
                     text: qsTr("全部屏幕")
                     onClicked: page.storeScreenRect(Qt.rect(0, 0, page.screenPictureWidth, page.screenPictureHeight))
                 }
@@ -382,6 +387,7 @@ Item {
                 onClicked: page.displayProportion()
             }
             TesselButton {
+                objectName: "setupWorkArea"
                 text: qsTr("设置工作区")
                 onClicked: page.window.openExampleDialog()
             }
@@ -418,6 +424,7 @@ Item {
     TesselButton {
         objectName: "areaDefaults"
         anchors { right: parent.right; bottom: parent.bottom }
+        enabled: page.hasTablet
         text: qsTr("默认")
         onClicked: page.restoreDefaults()
     }

@@ -7,7 +7,7 @@ import TesselQuick 1.0
 // it hands over the function and the key's display text: "" for a fixed
 // function, "name#shortcut" for a recorded one (the two parts the key
 // function splits at "#").
-TesselDialog {
+TesselConfirmDialog {
     id: dialog
     objectName: "hotKeyDialog"
     title: qsTr("快捷键设置")

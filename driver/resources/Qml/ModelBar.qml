@@ -33,6 +33,8 @@ Rectangle {
         anchors { right: parent.right; rightMargin: Theme.margin; verticalCenter: parent.verticalCenter }
         text: qsTr("配置设置")
         iconName: "import"
+        // Settings are imported into and exported from the connected model's file.
+        enabled: bar.window.connected
         onClicked: configMenu.open()
         TesselPopup {
             id: configMenu

@@ -16,6 +16,9 @@ Item {
     readonly property int gap: 12
     readonly property int keyLabelWidth: 84
     readonly property int columnWidth: (width - gap) / 2
+    // The settings belong to a model: with none connected they are shown
+    // but cannot be changed (the test area still draws with the mouse).
+    readonly property bool editable: window.connected
 
     function reload() {
         upKey.reload()
@@ -71,6 +74,7 @@ Item {
         title: qsTr("笔设置")
         width: page.columnWidth
         height: 292
+        enabled: page.editable
 
         PenPicture {
             id: pen
@@ -122,6 +126,7 @@ Item {
         x: page.columnWidth + page.gap
         width: page.columnWidth
         height: penCard.height
+        enabled: page.editable
 
         TesselLabel {
             text: qsTr("输出")
@@ -189,6 +194,7 @@ Item {
         y: penCard.height + page.gap
         width: page.columnWidth
         height: 196
+        enabled: page.editable
 
         ButtonGroup { id: modeGroup }
         Row {
@@ -270,6 +276,7 @@ Item {
                 id: disablePressure
                 objectName: "disablePressure"
                 text: qsTr("禁止压力")
+                enabled: page.editable
                 onClicked: configFile.setDisablePressure(checked)
             }
         }
@@ -278,6 +285,7 @@ Item {
     TesselButton {
         objectName: "penDefaults"
         anchors { right: parent.right; bottom: parent.bottom }
+        enabled: page.editable
         text: qsTr("默认")
         onClicked: page.restoreDefaults()
     }

@@ -6,7 +6,7 @@ import TesselQuick 1.0
 // "应用程序设置": a program from the ones found on the desktop and in the
 // application menus, or any file chosen with "浏览". Accepted, it hands over
 // the program's path (for the program list, or a key set to "程序").
-TesselDialog {
+TesselConfirmDialog {
     id: dialog
     objectName: "programDialog"
     title: qsTr("应用程序设置")

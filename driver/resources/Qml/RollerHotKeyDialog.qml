@@ -6,7 +6,7 @@ import TesselQuick 1.0
 // recorded only when its own "快捷键录制" is ticked, and a name. Accepted, it
 // hands over the display text "name#left#right", the three parts the dial's
 // function splits at "#" (a side not recorded stays empty).
-TesselDialog {
+TesselConfirmDialog {
     id: dialog
     objectName: "rollerHotKeyDialog"
     title: qsTr("热键")

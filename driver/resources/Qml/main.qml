@@ -59,8 +59,8 @@ Window {
     function openProgramDialog(onAccepted, onRejected) { programDialog.askFor(onAccepted, onRejected) }
     function openHotKeyDialog(keyType, onAccepted, onRejected) { hotKeyDialog.askFor(keyType, onAccepted, onRejected) }
     function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { rollerHotKeyDialog.askFor(keyType, onAccepted, onRejected) }
-    function openExampleDialog() {}
-    function openDiagnosisDialog() {}
+    function openExampleDialog() { exampleDialog.open() }
+    function openDiagnosisDialog() { diagnosisDialog.open() }
 
     Connections {
         target: OperateDev
@@ -71,7 +71,8 @@ Window {
         function onDevStateChanged(isArrival, devType) {
             mainWindow.devType = devType
             mainWindow.connected = isArrival
-            if (!ModelFacts.hasKeySettings(devType) && pages.currentIndex === 2) pages.currentIndex = 0
+            // With no tablet, or one without keys, there is no key page to show.
+            if ((!isArrival || !ModelFacts.hasKeySettings(devType)) && pages.currentIndex === 2) pages.currentIndex = 0
             mainWindow.reloadAll()
             if (isArrival) areaPage.pushToDevice()
         }
@@ -156,9 +157,42 @@ Window {
             KeyPage { id: keyPage; window: mainWindow; functionLists: functionLists; width: pages.width; height: pages.height }
             AboutPage { id: aboutPage; window: mainWindow; width: pages.width; height: pages.height }
         }
+    }
 
-        ProgramDialog { id: programDialog }
-        HotKeyDialog { id: hotKeyDialog }
-        RollerHotKeyDialog { id: rollerHotKeyDialog }
+    // The diagnosis tool, the work-area example, the message that no tablet
+    // is connected (or how far a firmware upgrade got), and the key layout
+    // a long press of the dial's centre key shows over any program.
+    DiagnosisDialog { id: diagnosisDialog; window: mainWindow }
+    ExampleDialog { id: exampleDialog; window: mainWindow }
+    DeviceOfflineDialog { id: deviceOfflineDialog; window: mainWindow }
+    // What a key's "程序", "热键" and "转环热键" ask for.
+    ProgramDialog { id: programDialog }
+    HotKeyDialog { id: hotKeyDialog }
+    RollerHotKeyDialog { id: rollerHotKeyDialog }
+
+    Loader {
+        id: keyLayoutHelp
+        objectName: "keyLayoutHelp"
+        active: false
+        property int devType: -1
+        sourceComponent: KeyLayoutHelpWindow {
+            devType: keyLayoutHelp.devType
+            onDismissed: keyLayoutHelp.active = false
+        }
+    }
+    Connections {
+        target: VarnextTablet
+        function onLongPressCenterKey(devType) {
+            if (keyLayoutHelp.active) {
+                keyLayoutHelp.active = false
+                return
+            }
+            if (!ModelFacts.hasDial(devType)) return
+            keyLayoutHelp.devType = devType
+            keyLayoutHelp.active = true
+        }
+        function onDevStateChanged(isArrival, devType) {
+            if (!isArrival) keyLayoutHelp.active = false
+        }
     }
 }

@@ -1,60 +1,111 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 
-// A modal dialog over the window with a title, its content and the buttons
-// "取消" and "确定". It answers whoever asked through exactly one of the
-// two callbacks given to ask(): `finish(result...)` hands the result to
-// the first, every other way of closing (the cancel button, Escape) calls
-// the second. A click outside does not close it.
+// A dialog of the window: a title row, the content, and a row of buttons
+// along the bottom. It sits in the middle of the window and dims the rest,
+// which cannot be used while it is open. `closable` offers the close button
+// in the title row (Escape and a click beside the dialog follow closePolicy).
 Popup {
     id: dialog
     property string title
-    // Whether "确定" may be pressed now.
-    property bool canAccept: true
+    property bool closable: true
     default property alias content: body.data
-    property alias body: body
-    // "确定" was pressed; the dialog calls finish() with its result.
-    signal acceptRequested()
+    property alias buttons: buttonRow.data
+    // The buttons row is left out when it shows nothing.
+    readonly property bool hasButtons: buttonRow.implicitWidth > 0
 
-    property var onAcceptedCallback: null
-    property var onRejectedCallback: null
-
-    function ask(onAccepted, onRejected) {
-        onAcceptedCallback = onAccepted
-        onRejectedCallback = onRejected
-        open()
-    }
-    function finish() {
-        var accepted = onAcceptedCallback
-        onAcceptedCallback = null
-        onRejectedCallback = null
-        close()
-        if (accepted) accepted.apply(null, arguments)
-    }
-    function cancel() { close() }
-
-    onClosed: {
-        var rejected = onRejectedCallback
-        onAcceptedCallback = null
-        onRejectedCallback = null
-        if (rejected) rejected()
-    }
-
-    parent: Overlay.overlay
-    anchors.centerIn: parent
+    implicitWidth: Math.max(320, body.implicitWidth + 40, buttonRow.width + 32)
+    implicitHeight: titleRow.height + body.implicitHeight + 40 + (hasButtons ? buttonBand.height : 0)
     modal: true
     focus: true
-    closePolicy: Popup.CloseOnEscape
+    anchors.centerIn: Overlay.overlay
     padding: 0
-    width: 480
-    height: dialogFooter.y + dialogFooter.height
+    closePolicy: closable ? Popup.CloseOnEscape | Popup.CloseOnPressOutside : Popup.NoAutoClose
 
-    Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.28) }
-    background: Rectangle {
-        color: Theme.surface
-        radius: Theme.radius + 3
-        border.color: Theme.border
+    // The window's frame has round corners; so has its shade.
+    Overlay.modal: Rectangle {
+        radius: 8
+        color: Qt.rgba(0, 0, 0, Theme.dark ? 0.5 : 0.32)
     }
+
+    background: Item {
+        // A soft shadow of a few widening outlines, drawn without shaders.
+        Repeater {
+            model: 4
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: -(index + 1) * 2
+                anchors.topMargin: -(index + 1) * 2 + 3
+                radius: Theme.radius + 4 + (index + 1) * 2
+                color: "transparent"
+                border.width: 2
+                border.color: Qt.rgba(0, 0, 0, 0.07 - index * 0.015)
+            }
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: Theme.radius + 4
+            color: Theme.surface
+            border.color: Theme.border
+        }
+    }
+
+    contentItem: Column {
+        id: column
+        Item {
+            id: titleRow
+            width: column.width
+            height: 48
+            TesselLabel {
+                anchors { left: parent.left; leftMargin: 20; verticalCenter: parent.verticalCenter }
+                width: parent.width - 80
+                elide: Text.ElideRight
+                text: dialog.title
+                heading: true
+            }
+            TesselIconButton {
+                objectName: "dialogClose"
+                visible: dialog.closable
+                anchors { right: parent.right; rightMargin: 10; verticalCenter: parent.verticalCenter }
+                text: "Close"
+                showToolTip: false
+                iconName: "close"
+                iconColor: Theme.textMuted
+                onClicked: dialog.close()
+            }
+            Rectangle { anchors { left: parent.left; right: parent.right; bottom: parent.bottom } height: 1; color: Theme.border }
+        }
+        Item {
+            width: column.width
+            height: body.implicitHeight + 40
+            Item {
+                id: body
+                x: 20
+                y: 20
+                width: parent.width - 40
+                height: implicitHeight
+                implicitWidth: childrenRect.width
+                implicitHeight: childrenRect.height
+            }
+        }
+        Rectangle {
+            id: buttonBand
+            visible: dialog.hasButtons
+            width: column.width
+            height: 56
+            color: Theme.sunken
+            radius: Theme.radius + 4
+            // Square off the upper corners of the rounded band.
+            Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: parent.radius; color: parent.color }
+            Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: Theme.border }
+            Row {
+                id: buttonRow
+                anchors { right: parent.right; rightMargin: 16; verticalCenter: parent.verticalCenter }
+                spacing: Theme.spacing
+            }
+        }
+    }
+
     enter: Transition {
         ParallelAnimation {
             NumberAnimation { property: "opacity"; from: 0; to: 1; duration: Theme.animationMs }
@@ -62,58 +113,4 @@ Popup {
         }
     }
     exit: Transition { NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 100 } }
-
-    contentItem: Item {
-        Item {
-            id: heading
-            width: parent.width
-            height: 48
-            TesselLabel {
-                anchors { left: parent.left; leftMargin: Theme.margin + 4; verticalCenter: parent.verticalCenter }
-                text: dialog.title
-                font.pixelSize: Theme.titleFontSize
-                font.bold: true
-            }
-            TesselIconButton {
-                objectName: "dialogClose"
-                anchors { right: parent.right; rightMargin: 8; verticalCenter: parent.verticalCenter }
-                iconName: "close"
-                iconColor: Theme.textMuted
-                showToolTip: false
-                onClicked: dialog.cancel()
-            }
-            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: Theme.border }
-        }
-        Item {
-            id: body
-            x: Theme.margin + 4
-            y: heading.height + Theme.margin
-            width: parent.width - 2 * x
-            height: childrenRect.height + Theme.margin
-        }
-        Rectangle {
-            id: dialogFooter
-            y: body.y + body.height
-            width: parent.width
-            height: 60
-            color: "transparent"
-            Rectangle { width: parent.width; height: 1; color: Theme.border }
-            Row {
-                anchors { right: parent.right; rightMargin: Theme.margin + 4; verticalCenter: parent.verticalCenter }
-                spacing: 10
-                TesselButton {
-                    objectName: "dialogCancel"
-                    text: qsTr("取消")
-                    onClicked: dialog.cancel()
-                }
-                TesselButton {
-                    objectName: "dialogAccept"
-                    text: qsTr("确定")
-                    primary: true
-                    enabled: dialog.canAccept
-                    onClicked: dialog.acceptRequested()
-                }
-            }
-        }
-    }
 }

@@ -1,15 +1,18 @@
 #include "WindowHarness.h"
 
-#include "driver/display/DashLine.h"
+#include "driver/app/DeviceNameTable.h"
 #include "driver/app/SimulatedWorld.h"
 #include "driver/app/TranslationCatalogues.h"
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/Trans.h"
+#include "driver/display/DashLine.h"
 #include "driver/display/IconProvider.h"
+#include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/tablet/ModelTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QQmlContext>
@@ -58,44 +61,62 @@ bool WindowHarness::load() {
   return errors.isEmpty();
 }
 
+bool WindowHarness::showFresh() {
+  const QString settings = m_config->settingsDirectory();
+  QDir(settings).removeRecursively();
+  QDir().mkpath(settings);
+  if (!load()) return false;
+  window()->show();
+  QElapsedTimer waited;
+  waited.start();
+  while (!window()->isExposed() && waited.elapsed() < 5000) settle(10);
+  if (!window()->isExposed()) return false;
+  // An earlier test of the process may have chosen another language.
+  m_trans->reTrans(QStringLiteral("中文"));
+  settle(10);
+  return true;
+}
+
 QString WindowHarness::devName(int devType) {
-  switch (devType) {
-    case MyQmlEnum::CFG_VarnexK10PlusV2: return "K10Plus V2";
-    case MyQmlEnum::CFG_VarnexK40V2: return "K40 V2";
-    case MyQmlEnum::CFG_LarkA: return "Lark A";
-    case MyQmlEnum::CFG_LarkB: return "Lark B";
-    case MyQmlEnum::CFG_LarkC: return "Lark C";
-    case MyQmlEnum::CFG_LarkD1: return "Lark D1";
-    case MyQmlEnum::CFG_LarkD2: return "Lark D2";
-    case MyQmlEnum::CFG_LarkD2B: return "Lark D2B";
-    case MyQmlEnum::CFG_LarkD3: return "Lark D3";
-    case MyQmlEnum::CFG_LarkD3B: return "Lark D3B";
-    case MyQmlEnum::CFG_MesaA: return "Mesa A";
-    case MyQmlEnum::CFG_MesaB: return "Mesa B";
-    case MyQmlEnum::CFG_Fjord2Pro: return "Fjord2 Pro";
-    case MyQmlEnum::CFG_Fjord1: return "Fjord 1";
-    case MyQmlEnum::CFG_Fjord3: return "Fjord 3";
-    case MyQmlEnum::CFG_Fjord4: return "Fjord 3&4";
-    case MyQmlEnum::CFG_Fjord4Pro: return "Fjord 4Pro";
-    case MyQmlEnum::CFG_Fjord5: return "Fjord 5";
-    case MyQmlEnum::CFG_Fjord5pro: return "Fjord 5Pro";
-    default: return QString();
-  }
+  const DeviceNameTable::Names* names = DeviceNameTable::namesOf(devType);
+  return names ? QString::fromUtf8(names->devName) : QString();
 }
 
 bool WindowHarness::arrive(int devType) {
   leave();
   const ModelEntry* model = ModelTable::byDevType(devType);
   if (!model) return false;
+  // One simulated machine at a time: the last goes before the next comes.
+  m_world.reset();
   m_world = std::make_unique<SimulatedWorld>(*model);
   m_config->setDeviceConfig(devName(devType), devType);
+  if (!MyQmlEnum::isPenDisplay(devType) && !m_firmware.handleArrival(devType, QCoreApplication::applicationDirPath()))
+    return false;
   if (!m_device.startReadingDev(devType, &m_firmware)) return false;
   m_devType = devType;
   m_tablet.currentDevType = devType;
-  m_tablet.setNames(devName(devType), QString());
+  // A pen display keeps the product code of the tablet before it.
+  const DeviceNameTable::Names* names = DeviceNameTable::namesOf(devType);
+  m_tablet.setNames(devName(devType), names && names->devModel ? QString::fromUtf8(names->devModel) : m_tablet.devModel());
   emit m_tablet.devStateChanged(true, devType);
   settle(20);
   return true;
+}
+
+bool WindowHarness::arriveInBootLoader(int devType) {
+  leave();
+  const ModelEntry* model = ModelTable::byDevType(devType);
+  if (!model || MyQmlEnum::isPenDisplay(devType)) return false;
+  m_world.reset();
+  m_world = std::make_unique<SimulatedWorld>(*model);
+  SimIapDevice::Config bootLoader;
+  bootLoader.devType = devType;
+  bootLoader.firmwareMajor = 1;
+  bootLoader.firmwareMinor = 5;
+  bootLoader.inBootLoader = true;
+  m_world->setFirmwareInterface(std::make_shared<SimIapDevice>(bootLoader));
+  m_config->setDeviceConfig(devName(devType), devType);
+  return !m_firmware.handleArrival(devType, QCoreApplication::applicationDirPath());
 }
 
 void WindowHarness::leave() {
@@ -104,7 +125,7 @@ void WindowHarness::leave() {
   m_world.reset();
   const int type = m_devType;
   m_devType = -1;
-  m_tablet.setNames(QString(), QString());
+  m_tablet.setNames(QString(), m_tablet.devModel());
   emit m_tablet.devStateChanged(false, type);
   settle(10);
 }

@@ -33,9 +33,18 @@ class WindowHarness {
 
   // Loads qrc:/Qml/main.qml; false (with the errors in `errors`) when it fails.
   bool load();
-  // A model arrives: its settings file, a started device thread over a
+  // As a fresh installation: an empty settings directory, the window
+  // loaded, shown and on the screen, in the source language.
+  bool showFresh();
+  // A model arrives: its settings file, for a tablet the firmware versions
+  // read over its firmware interface, a started device thread over a
   // simulated tablet, devStateChanged(true, devType).
   bool arrive(int devType);
+  // A tablet arrives running its boot loader (sent there by an upgrade, or
+  // left there by a broken one): the firmware controller resumes the
+  // upgrade and the window hears of no arrival. False when it was not the
+  // boot loader the controller found.
+  bool arriveInBootLoader(int devType);
   // The model goes away: the device stops, devStateChanged(false, devType).
   void leave();
 
@@ -54,8 +63,9 @@ class WindowHarness {
   DevOperateThread& device() { return m_device; }
   FakeVarnexTablet& tablet() { return m_tablet; }
   FakeScreenInfo& screens() { return m_screens; }
+  QFirmwareUpgrade& firmware() { return m_firmware; }
   // The simulated machine of the model that arrived last; null before.
-  SimulatedWorld* world() { return m_world.get(); }
+  SimulatedWorld* world() const { return m_world.get(); }
   // Puts another object in the place of the program watcher ("ProcessInfo");
   // call before load(). The object must outlive the harness.
   void useProcessInfo(QObject* processInfo);

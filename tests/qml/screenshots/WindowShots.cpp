@@ -4,18 +4,23 @@
 // blank (a page that failed to load draws one flat colour) or the window
 // reports QML errors.
 //
-//   windowshots OUTDIR [--scale FACTOR] [--measure RUNS]
+//   windowshots OUTDIR [--scale FACTOR] [--measure RUNS] [--dialogs]
+//
+// --dialogs renders only the dialogs and the key-layout help window.
 //
 // --measure times RUNS loads of the window and RUNS switches to each page
 // and prints the medians instead of writing pictures.
 
 #include "WindowHarness.h"
 #include "WindowProcess.h"
+#include "driver/app/SimulatedWorld.h"
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/Trans.h"
 
 #include <QApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QQuickItem>
@@ -96,7 +101,7 @@ int measure(int runs) {
   return 0;
 }
 
-using Shoot = std::function<void(const QString&)>;
+using Shoot = std::function<void(const QString&, QQuickWindow*)>;
 
 // Opens one of the window's dialogs as a key's combo box would (the program
 // dialog with no key type), without anyone waiting for its answer.
@@ -125,7 +130,7 @@ bool shootKeyPageAndDialogs(WindowHarness& harness, const Shoot& shoot) {
     harness.trans().reTrans(QString::fromUtf8(language));
     if (!harness.arrive(CFG_VarnexK40V2)) return false;
     setPage(harness, 2);
-    shoot("K40V2-gray-" + code + "-keys");
+    shoot("K40V2-gray-" + code + "-keys", nullptr);
 
     if (!harness.arrive(CFG_MesaA)) return false;
     ConfigFile& config = harness.config();
@@ -141,16 +146,16 @@ bool shootKeyPageAndDialogs(WindowHarness& harness, const Shoot& shoot) {
     config.setDisplayText(R4, QStringLiteral("Opacity#[[]#[]]"));
     config.setKeyGroupName(config.programKeyGroup("/usr/bin/krita"));
     setPage(harness, 2);
-    shoot("MesaA-gray-" + code + "-keys-programs");
+    shoot("MesaA-gray-" + code + "-keys-programs", nullptr);
 
     openDialog(harness, "hotKeyDialog", K1);
-    shoot("dialog-hotkey-" + code);
+    shoot("dialog-hotkey-" + code, harness.window());
     closeDialog(harness, "hotKeyDialog");
     openDialog(harness, "rollerHotKeyDialog", R4);
-    shoot("dialog-rollerhotkey-" + code);
+    shoot("dialog-rollerhotkey-" + code, harness.window());
     closeDialog(harness, "rollerHotKeyDialog");
     openDialog(harness, "programDialog");
-    shoot("dialog-program-" + code);
+    shoot("dialog-program-" + code, harness.window());
     closeDialog(harness, "programDialog");
     config.cleanProgramList();
     config.setKeyGroupName(QStringLiteral("CommonKey"));
@@ -158,22 +163,87 @@ bool shootKeyPageAndDialogs(WindowHarness& harness, const Shoot& shoot) {
   return true;
 }
 
+// Each dialog of the window and the key-layout help window, for a tablet
+// with a dial in the light theme, in Chinese and English, as the screen
+// shows them.
+int shootDialogs(WindowHarness& harness, const std::function<void(const QString&, QQuickWindow*)>& shoot) {
+  QObject* root = harness.root();
+  QObject* offline = root->findChild<QObject*>("deviceOfflineDialog");
+  QFirmwareUpgrade& firmware = harness.firmware();
+  // The theme is kept in the connected model's file.
+  auto lightTheme = [&] {
+    harness.config().setSkinIndex(5);
+    QMetaObject::invokeMethod(root, "reloadAll");
+  };
+  for (const char* language : {"中文", "English"}) {
+    const QString code = QString::fromUtf8(language) == "English" ? "en" : "zh";
+    harness.trans().reTrans(QString::fromUtf8(language));
+    harness.leave();
+    lightTheme();
+    shoot("dialog-offline-" + code, harness.window());
+    // Dismissed: the pages as they are with no tablet.
+    offline->setProperty("dismissed", true);
+    shoot("no-device-pen-" + code, harness.window());
+    setPage(harness, 1);
+    shoot("no-device-area-" + code, harness.window());
+    setPage(harness, 0);
+    emit firmware.upgradeProgress(42);
+    shoot("dialog-upgrading-" + code, harness.window());
+    emit firmware.upgradeProgress(100);
+    shoot("dialog-upgraded-" + code, harness.window());
+    if (!harness.arrive(MyQmlEnum::CFG_MesaA)) return 1;
+    lightTheme();
+    if (offline->property("opened").toBool()) {
+      std::fprintf(stderr, "the offline dialog stayed after the arrival\n");
+      return 1;
+    }
+    QMetaObject::invokeMethod(root, "openDiagnosisDialog");
+    harness.world()->start(10, 0);
+    shoot("dialog-diagnosis-" + code, harness.window());
+    harness.world()->stop();
+    QMetaObject::invokeMethod(root->findChild<QObject*>("diagnosisDialog"), "close");
+    QMetaObject::invokeMethod(root, "openExampleDialog");
+    // in the middle of resizing the area
+    harness.settle(1900);
+    shoot("dialog-example-" + code, harness.window());
+    QMetaObject::invokeMethod(root->findChild<QObject*>("exampleDialog"), "close");
+    // What the key page leaves in the map for two of the keys.
+    harness.config().setKeyDisPlayTextMap(MyQmlEnum::K1, QCoreApplication::translate("KeyFunctionLists", "撤销"));
+    harness.config().setKeyDisPlayTextMap(MyQmlEnum::R1, QCoreApplication::translate("KeyFunctionLists", "笔刷大小"));
+    emit harness.tablet().longPressCenterKey(MyQmlEnum::CFG_MesaA);
+    harness.settle(50);
+    QObject* loader = harness.item("keyLayoutHelp");
+    auto* help = qobject_cast<QQuickWindow*>(loader->property("item").value<QObject*>());
+    if (!help) {
+      std::fprintf(stderr, "no key-layout help window on a long press\n");
+      return 1;
+    }
+    shoot("help-keylayout-" + code, help);
+    emit harness.tablet().longPressCenterKey(MyQmlEnum::CFG_MesaA);
+    harness.settle(50);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QString outDir;
   int measureRuns = 0;
+  bool dialogsOnly = false;
   for (int i = 1; i < argc; ++i) {
     const QByteArray arg = argv[i];
     if (arg == "--scale" && i + 1 < argc)
       qputenv("QT_SCALE_FACTOR", argv[++i]);
     else if (arg == "--measure" && i + 1 < argc)
       measureRuns = QByteArray(argv[++i]).toInt();
+    else if (arg == "--dialogs")
+      dialogsOnly = true;
     else
       outDir = QString::fromLocal8Bit(arg);
   }
   if (outDir.isEmpty() && measureRuns == 0) {
-    std::fprintf(stderr, "usage: windowshots OUTDIR [--scale FACTOR] [--measure RUNS]\n");
+    std::fprintf(stderr, "usage: windowshots OUTDIR [--scale FACTOR] [--measure RUNS] [--dialogs]\n");
     return 64;
   }
   WindowProcess process(true);
@@ -194,10 +264,12 @@ int main(int argc, char** argv) {
   }
   harness.window()->show();
   int failures = 0;
-  const Shoot shoot = [&](const QString& name) {
+  auto shootWindow = [&](const QString& name, QQuickWindow* window) {
     std::fprintf(stderr, "%s\n", qPrintable(name));
     harness.settle(320);
-    const QImage picture = harness.grab();
+    // The dialogs are taken from the screen: the scene graph's own grab of
+    // a software-rendered window leaves out the shade of a modal dialog.
+    const QImage picture = window ? window->screen()->grabWindow(window->winId()).toImage() : harness.grab();
     const QString path = outDir + "/" + name + ".png";
     if (isBlank(picture)) {
       std::fprintf(stderr, "blank: %s\n", qPrintable(name));
@@ -208,8 +280,9 @@ int main(int argc, char** argv) {
       ++failures;
     }
   };
+  auto shoot = [&](const QString& name) { shootWindow(name, nullptr); };
 
-  shoot("no-device");
+  if (!dialogsOnly) shoot("no-device");
   const struct {
     int index;
     const char* name;
@@ -218,7 +291,7 @@ int main(int argc, char** argv) {
     const char* language;
     const char* code;
   } languages[] = {{"中文", "zh"}, {"English", "en"}};
-  for (const Model& model : kModels) {
+  for (const Model& model : dialogsOnly ? std::vector<Model>() : std::vector<Model>(std::begin(kModels), std::end(kModels))) {
     if (!harness.arrive(model.devType)) {
       std::fprintf(stderr, "cannot start the simulated %s\n", model.name);
       return 1;
@@ -237,7 +310,8 @@ int main(int argc, char** argv) {
       }
     }
   }
-  if (!shootKeyPageAndDialogs(harness, shoot)) {
+  failures += shootDialogs(harness, shootWindow);
+  if (!shootKeyPageAndDialogs(harness, shootWindow)) {
     std::fprintf(stderr, "cannot show the key page and its dialogs\n");
     ++failures;
   }

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Kein Gerät erkannt!</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>Hier klicken für ausführliche Lösungswege</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>Firmware wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>Firmware aktualisiert, das Gerät wird neu verbunden</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>Diagnosewerkzeug</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>Gerät: %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>Produkt: %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>Hardware-Version: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Firmware-Version: %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>Firmware-Typ: %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>Stifttyp: %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>Position X: %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>Position Y: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>Neigung X: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>Neigung Y: %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>Druck: %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>Systemumgebung</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>Systemversion: %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>Systemtyp: %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Treiberversion: %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>Firmware herunterladen</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>Kurz drücken wechselt die Funktion des Rads,
+1 s lang drücken zeigt diese Übersicht
+der eingestellten Tastenfunktionen</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>Abbrechen</translation>

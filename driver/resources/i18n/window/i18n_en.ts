@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Equipment not connected!</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>Click here for detailed solutions</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>Upgrading the firmware...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>Firmware upgrade completed, reconnecting the device</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>Diagnostic tool</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>Hardware Info</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>Product: %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>Hardware version: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Firmware version: %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>Firmware type: %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>Pen type: %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>Pen Info</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>Current X: %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>Current Y: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>Current tilt X: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>Current tilt Y: %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>Current pressure: %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>Environmental Inspection</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>System name: %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>System version: %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>System type: %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Driver version: %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>Open Log Directory</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>Firmware Download</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>Operation example</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>Short press switches the dial function,
+long press for 1 s shows this overview
+of the current key functions</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>¡No se detecta ningún dispositivo!</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>Haga clic para ver soluciones detalladas</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>Actualizando el firmware...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>Firmware actualizado, reconectando el dispositivo</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>Herramienta de diagnóstico</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>Dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>Producto: %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>Versión del hardware: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Versión del firmware: %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>Tipo de firmware: %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>Tipo de lápiz: %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>Posición X: %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>Posición Y: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>Inclinación X: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>Inclinación Y: %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>Presión: %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>Entorno del sistema</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>Sistema: %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>Versión del sistema: %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>Tipo de sistema: %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Versión del controlador: %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>Abrir carpeta de registros</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>Descargar firmware</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>Actualizar firmware</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>Una pulsación corta cambia la función de la rueda,
+una pulsación de 1 s muestra este resumen
+de las funciones actuales de las teclas</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>Cancelar</translation>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Aucun appareil détecté !</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>Cliquez ici pour des solutions détaillées</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>Mise à jour du micrologiciel...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>Micrologiciel mis à jour, reconnexion de l’appareil</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>Outil de diagnostic</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>Matériel</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>Appareil : %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>Produit : %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>Version du matériel : %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Version du micrologiciel : %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>Type de micrologiciel : %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>Type de stylet : %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>Stylet</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>Position X : %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>Position Y : %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>Inclinaison X : %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>Inclinaison Y : %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>Pression : %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>Environnement</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>Système : %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>Version du système : %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>Type de système : %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Version du pilote : %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>Télécharger le micrologiciel</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>Mettre à jour le micrologiciel</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>Un appui court change la fonction de la molette,
+un appui de 1 s affiche ce résumé
+des fonctions actuelles des touches</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>Annuler</translation>

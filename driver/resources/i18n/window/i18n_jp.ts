@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>デバイスが接続されていません！</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>クリックして詳しい解決方法を見る</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>ファームウェアを更新しています...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>ファームウェアの更新が完了しました。デバイスを再接続しています</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>診断ツール</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>ハードウェア情報</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>デバイス：%1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>製品：%1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>ハードウェアバージョン：%1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>ファームウェアバージョン：%1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>ファームウェアの種類：%1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>ペンの種類：%1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>ペン情報</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>現在の座標 X：%1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>現在の座標 Y：%1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>現在の傾き X：%1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>現在の傾き Y：%1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>現在の筆圧：%1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>環境情報</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>システム名：%1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>システムバージョン：%1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>システムの種類：%1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>ドライバーバージョン：%1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>ファームウェアのダウンロード</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>ファームウェアの更新</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>操作例</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>短く押すとダイヤルの機能を切り替え、
+1秒長押しするとボタン機能の一覧
+を表示し、現在の設定を確認できます</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -528,7 +672,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>キャンセル</translation>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>장치가 연결되지 않았습니다!</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>자세한 해결 방법 보기</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>펌웨어를 업그레이드하는 중...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>펌웨어 업그레이드 완료, 장치를 다시 연결하는 중</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>진단 도구</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>하드웨어 정보</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>장치: %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>제품: %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>하드웨어 버전: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>펌웨어 버전: %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>펌웨어 유형: %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>펜 유형: %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>펜 정보</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>현재 좌표 X: %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>현재 좌표 Y: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>현재 기울기 X: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>현재 기울기 Y: %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>현재 필압: %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>환경 정보</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>시스템 이름: %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>시스템 버전: %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>시스템 종류: %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>드라이버 버전: %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>로그 폴더 열기</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>펌웨어 다운로드</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>펌웨어 업그레이드</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>사용 예</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>짧게 누르면 다이얼 기능이 바뀌고,
+1초 길게 누르면 버튼 기능 화면에
+현재 설정된 기능이 표시됩니다</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>취소</translation>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>Устройство не подключено!</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>Нажмите, чтобы узнать подробные способы решения</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>Обновление прошивки...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>Прошивка обновлена, устройство переподключается</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>Диагностика</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>Оборудование</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>Устройство: %1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>Изделие: %1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>Версия оборудования: %1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>Версия прошивки: %1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>Тип прошивки: %1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>Тип пера: %1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>Перо</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>Координата X: %1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>Координата Y: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>Наклон X: %1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>Наклон Y: %1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>Нажим: %1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>Система: %1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>Версия системы: %1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>Тип системы: %1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>Версия драйвера: %1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>Открыть журналы</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>Скачать прошивку</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>Обновить прошивку</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>Пример</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>Короткое нажатие переключает функцию колеса,
+нажатие на 1 с показывает этот обзор
+текущих функций клавиш</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -527,7 +671,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>Отмена</translation>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>DeviceOfflineDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>没有识别到设备！</source>
+        <translation>没有识别到设备！</translation>
+    </message>
+    <message>
+        <source>点击查看详细解决方法</source>
+        <translation>点击查看详细解决方法</translation>
+    </message>
+    <message>
+        <source>固件正在升级...</source>
+        <translation>固件正在升级...</translation>
+    </message>
+    <message>
+        <source>固件升级完成，正在重连设备</source>
+        <translation>固件升级完成，正在重连设备</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosisDialog</name>
+    <message>
+        <source>诊断工具</source>
+        <translation>诊断工具</translation>
+    </message>
+    <message>
+        <source>硬件检查</source>
+        <translation>硬件检查</translation>
+    </message>
+    <message>
+        <source>设备:%1</source>
+        <translation>设备:%1</translation>
+    </message>
+    <message>
+        <source>产品:%1</source>
+        <translation>产品:%1</translation>
+    </message>
+    <message>
+        <source>硬件版本：%1</source>
+        <translation>硬件版本：%1</translation>
+    </message>
+    <message>
+        <source>固件版本：%1</source>
+        <translation>固件版本：%1</translation>
+    </message>
+    <message>
+        <source>固件类型：%1</source>
+        <translation>固件类型：%1</translation>
+    </message>
+    <message>
+        <source>笔类型：%1</source>
+        <translation>笔类型：%1</translation>
+    </message>
+    <message>
+        <source>笔信息</source>
+        <translation>笔信息</translation>
+    </message>
+    <message>
+        <source>当前坐标X:%1</source>
+        <translation>当前坐标X:%1</translation>
+    </message>
+    <message>
+        <source>当前坐标Y:%1</source>
+        <translation>当前坐标Y:%1</translation>
+    </message>
+    <message>
+        <source>当前倾斜X:%1</source>
+        <translation>当前倾斜X:%1</translation>
+    </message>
+    <message>
+        <source>当前倾斜Y:%1</source>
+        <translation>当前倾斜Y:%1</translation>
+    </message>
+    <message>
+        <source>当前压力感应:%1</source>
+        <translation>当前压力感应:%1</translation>
+    </message>
+    <message>
+        <source>环境检查</source>
+        <translation>环境检查</translation>
+    </message>
+    <message>
+        <source>系统名称:%1</source>
+        <translation>系统名称:%1</translation>
+    </message>
+    <message>
+        <source>系统版本:%1</source>
+        <translation>系统版本:%1</translation>
+    </message>
+    <message>
+        <source>系统类型:%1</source>
+        <translation>系统类型:%1</translation>
+    </message>
+    <message>
+        <source>驱动版本:%1</source>
+        <translation>驱动版本:%1</translation>
+    </message>
+    <message>
+        <source>打开日志记录</source>
+        <translation>打开日志记录</translation>
+    </message>
+    <message>
+        <source>固件下载</source>
+        <translation>固件下载</translation>
+    </message>
+    <message>
+        <source>固件升级</source>
+        <translation>固件升级</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleDialog</name>
+    <message>
+        <source>操作示例</source>
+        <translation>操作示例</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutHelpWindow</name>
+    <message>
+        <source>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</source>
+        <translation>短按为切换转环功能,
+长按1s为展示按键功能界
+面，显示当前配置功能</translation>
+    </message>
+</context>
+<context>
     <name>AboutPage</name>
     <message>
         <source>关于</source>
@@ -528,7 +672,7 @@
     </message>
 </context>
 <context>
-    <name>TesselDialog</name>
+    <name>TesselConfirmDialog</name>
     <message>
         <source>取消</source>
         <translation>取消</translation>
