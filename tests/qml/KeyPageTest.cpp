@@ -43,16 +43,10 @@ QString desktopWithKrita(const QTemporaryDir& dir) {
 class KeyPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    const QString settings = harness.config().settingsDirectory();
-    QDir(settings).removeRecursively();
-    QDir().mkpath(settings);
+    // The store outlives each test; so does the key group it holds.
     harness.config().setKeyGroupName(QStringLiteral("CommonKey"));
     harness.useProcessInfo(&processes);
-    ASSERT_TRUE(harness.load()) << harness.errors.toStdString();
-    harness.window()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.window()));
-    harness.trans().reTrans(QStringLiteral("中文"));
-    harness.settle(10);
+    ASSERT_TRUE(harness.showFresh()) << harness.errors.toStdString();
   }
   void TearDown() override { EXPECT_TRUE(harness.errors.isEmpty()) << harness.errors.toStdString(); }
 

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import TesselQuick 1.0
+import "ProgramName.js" as ProgramName
 
 // The function of one key. It shows what the store holds for the key (its
 // row, function and display text) and stores a new choice at once; rows
@@ -37,7 +38,7 @@ TesselComboBox {
     // the list lacks by its own name.
     function overrideFor(row, func, text) {
         if (row < 0) return ""
-        if (row === programRow) return text.replace(/\\/g, "/").split("/").pop()
+        if (row === programRow) return ProgramName.fileName(text)
         if (row === hotKeyRow || row === rollerHotKeyRow) {
             var parts = text.split("#").filter(function (part) { return part !== "" })
             if (parts.length > 0) return parts[0]

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import TesselQuick 1.0
+import "ProgramName.js" as ProgramName
 import "ModelFacts.js" as ModelFacts
 
 // The express keys and the dial, for all programs ("通用", the common key
@@ -83,12 +84,6 @@ Item {
         selectEntry(0)
     }
 
-    function baseName(path) {
-        var name = path.replace(/\\/g, "/").split("/").pop()
-        var dot = name.indexOf(".")
-        return dot > 0 ? name.substring(0, dot) : name
-    }
-
     Connections {
         target: ProcessInfo
         // The program in front, by its place in the list the store holds;
@@ -119,7 +114,7 @@ Item {
             delegate: ProgramEntry {
                 objectName: "programEntry_" + index
                 path: modelData
-                text: index === 0 ? qsTr("通用") : page.baseName(modelData)
+                text: index === 0 ? qsTr("通用") : ProgramName.baseName(modelData)
                 checked: index === page.selectedEntry
                 ButtonGroup.group: entryGroup
                 onClicked: page.selectEntry(index)

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Qt.labs.platform 1.1 as Platform
 import TesselQuick 1.0
+import "ProgramName.js" as ProgramName
 
 // "应用程序设置": a program from the ones found on the desktop and in the
 // application menus, or any file chosen with "浏览". Accepted, it hands over
@@ -23,12 +24,6 @@ TesselConfirmDialog {
     }
     // Chooses a program as a click on its entry or the file dialog does.
     function choose(path) { chosenPath = path }
-
-    function baseName(path) {
-        var name = path.replace(/\\/g, "/").split("/").pop()
-        var dot = name.indexOf(".")
-        return dot > 0 ? name.substring(0, dot) : name
-    }
 
     onAcceptRequested: finish(chosenPath)
 
@@ -74,7 +69,7 @@ TesselConfirmDialog {
                         width: parent.width - 6
                         height: parent.height - 6
                         path: modelData
-                        text: dialog.baseName(modelData)
+                        text: ProgramName.baseName(modelData)
                         checked: dialog.chosenPath === modelData
                         onClicked: dialog.choose(modelData)
                     }
