@@ -40,13 +40,14 @@ int formatOf(const ModelEntry& model) {
 }
 
 // The first of a few key masks that the model's key map knows, 0 when it
-// knows none: single bits name the keys of most families, bits 15..8 with a
-// low byte of 1 those of the large pen displays.
-uint32_t firstKnownKeyMask(const ModelEntry& model) {
+// knows none, and the key it names: single bits name the keys of most
+// families, bits 15..8 with a low byte of 1 those of the large pen displays.
+uint32_t firstKnownKeyMask(const ModelEntry& model, int* key) {
   const int format = formatOf(model);
   for (const uint32_t mask : {0x0001u, 0x0101u}) {
     int32_t pendingKey = MyQmlEnum::NokeyDown;
     ExpressKeyMap::apply(format, 0, mask, pendingKey);
+    *key = pendingKey;
     if (pendingKey != MyQmlEnum::NokeyDown) return mask;
   }
   return 0;
@@ -62,7 +63,7 @@ SimulatedReports::SimulatedReports(const ModelEntry& model) : m_model(model) {
   if (layout == ReportLayout::forDevType(CFG_Fjord5)) m_family = Family::C11;
   if (layout == ReportLayout::forDevType(CFG_Fjord4)) m_family = Family::C13;
   if (layout == ReportLayout::forDevType(CFG_Fjord4Pro)) m_family = Family::D;
-  m_keyMask = firstKnownKeyMask(model);
+  m_keyMask = firstKnownKeyMask(model, &m_key);
   // The large pen displays report a key going up with the key's bits and a
   // low byte other than 1; the others report no bits at all.
   m_keyUpMask = m_family == Family::D ? (m_keyMask & 0xFF00) : 0;

@@ -23,6 +23,8 @@ class SimulatedReports {
   bool hasExpressKey() const { return m_keyMask != 0; }
   QByteArray keyDown() const { return keyReport(m_keyMask); }
   QByteArray keyUp() const { return keyReport(m_keyUpMask); }
+  // The KeyType of the key keyDown() presses (NokeyDown without one).
+  int key() const { return m_key; }
 
  private:
   enum class Family { A, B, C11, C13, D };
@@ -33,4 +35,5 @@ class SimulatedReports {
   Family m_family = Family::A;
   uint32_t m_keyMask = 0;
   uint32_t m_keyUpMask = 0;
+  int m_key = 0;
 };

@@ -299,9 +299,14 @@ TEST_F(Window, PenButtonsStoreTheirFunctionAndADialogRowThatIsRefusedChangesNoth
   harness.settle(10);
   EXPECT_EQ(harness.config().getShortcutkeyEnum(PenUpKey), EEraserTool);
   EXPECT_EQ(harness.config().getComboxIndex(PenUpKey), 4);
-  // "程序" needs the program dialog; without an answer the key keeps its function.
+  // "程序" needs the program dialog; cancelled, the key keeps its function.
   QMetaObject::invokeMethod(up, "activated", Q_ARG(int, PenExe));
   harness.settle(10);
+  QObject* programDialog = harness.root()->findChild<QObject*>("programDialog");
+  ASSERT_NE(programDialog, nullptr);
+  EXPECT_TRUE(programDialog->property("visible").toBool());
+  QMetaObject::invokeMethod(programDialog, "cancel");
+  harness.settle(150);
   EXPECT_EQ(harness.config().getShortcutkeyEnum(PenUpKey), EEraserTool);
   EXPECT_EQ(up->property("currentIndex").toInt(), 4);
 

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import TesselQuick 1.0
+import "ProgramName.js" as ProgramName
 
 // The function of one key. It shows what the store holds for the key (its
 // row, function and display text) and stores a new choice at once; rows
@@ -27,17 +28,21 @@ TesselComboBox {
         var text = configFile.getDisplayText(keyType)
         storedRow = functionLists.rowFor(functions, row, func, [programRow, hotKeyRow, rollerHotKeyRow])
         currentIndex = storedRow
-        displayOverride = overrideFor(storedRow, text)
+        displayOverride = overrideFor(storedRow, func, text)
+        // What the key-layout help window lists for this key.
+        configFile.setKeyDisPlayTextMap(keyType, displayText)
     }
 
     // A program is named by its file; a recorded shortcut by its custom
-    // name, or the shortcut itself.
-    function overrideFor(row, text) {
-        if (row < 0 || text === "") return ""
-        if (row === programRow) return text.replace(/\\/g, "/").split("/").pop()
+    // name, or the shortcut itself; a function of the hot-key dialog that
+    // the list lacks by its own name.
+    function overrideFor(row, func, text) {
+        if (row < 0) return ""
+        if (row === programRow) return ProgramName.fileName(text)
         if (row === hotKeyRow || row === rollerHotKeyRow) {
             var parts = text.split("#").filter(function (part) { return part !== "" })
-            return parts.length > 0 ? parts[0] : ""
+            if (parts.length > 0) return parts[0]
+            if (!functionLists.hasValue(functions, func)) return functionLists.nameOf(func)
         }
         return ""
     }

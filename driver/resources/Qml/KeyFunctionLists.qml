@@ -54,6 +54,24 @@ QtObject {
         { text: qsTr("转环热键"), value: MyQmlEnum.ESwivelCusKey }
     ]
 
+    // Functions that only the hot-key dialog offers, so a key set to one
+    // can still be named.
+    readonly property var hotKeyOnly: [
+        { text: qsTr("滚轮向下"), value: MyQmlEnum.EWheelDown },
+        { text: qsTr("滚轮向上"), value: MyQmlEnum.EWheelUp },
+        { text: qsTr("显示桌面"), value: MyQmlEnum.EShowDesktop },
+        { text: qsTr("切换显示器"), value: MyQmlEnum.ESwitchScreen }
+    ]
+
+    // The name of a function in any list, "" for none.
+    function nameOf(value) {
+        var lists = [expressKey, pen, roller, hotKeyOnly]
+        for (var l = 0; l < lists.length; ++l)
+            for (var i = 0; i < lists[l].length; ++i)
+                if (lists[l][i].value === value) return lists[l][i].text
+        return ""
+    }
+
     // The row a key shows: the stored row when it still holds the stored
     // function (or is a dialog row whose result the list cannot name), else
     // the first row with the stored function, else -1.

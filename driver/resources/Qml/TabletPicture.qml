@@ -20,6 +20,20 @@ Item {
     readonly property real marginLeft: hasControls && !keysOnTop ? keyStrip : edge
     readonly property real marginTop: hasControls && keysOnTop ? keyStrip : edge
 
+    // Where a key or the dial sits, in the picture's coordinates (the active
+    // area's top-left is 0,0), so pages can point at them.
+    function keyCentre(index) {
+        var along = controls.keyPosition(index) + controls.keyLength / 2
+        var across = controls.across / 2 + 2
+        return keysOnTop ? Qt.point(along, across - keyStrip) : Qt.point(across - keyStrip, along)
+    }
+    function dialCentre() {
+        var across = controls.across / 2 + 2
+        return keysOnTop ? Qt.point(controls.along / 2, across - keyStrip) : Qt.point(across - keyStrip, controls.along / 2)
+    }
+    // The length of a key along its side.
+    readonly property real keyLength: controls.keyLength
+
     Rectangle {
         id: body
         x: -picture.marginLeft
@@ -86,14 +100,19 @@ Item {
         readonly property int firstHalf: Math.ceil(picture.keyCount / 2)
         readonly property real keyLength: Math.min(across * 0.5, (along - dialSize - 16) / Math.max(1, picture.keyCount) - 4)
 
+        // The start of a key along the side: the keys as one block in the
+        // middle, split in two halves around the dial.
+        function keyPosition(index) {
+            var slot = keyLength + 4
+            var block = picture.keyCount * slot + (picture.dial ? dialSize + 8 : 0)
+            var start = (along - block) / 2
+            return start + index * slot + (picture.dial && index >= firstHalf ? dialSize + 8 : 0)
+        }
+
         Repeater {
             model: picture.keyCount
             Rectangle {
-                readonly property bool beforeDial: index < controls.firstHalf
-                readonly property real slot: controls.keyLength + 4
-                readonly property real block: picture.keyCount * slot + (picture.dial ? controls.dialSize + 8 : 0)
-                readonly property real start: (controls.along - block) / 2
-                readonly property real pos: start + index * slot + (picture.dial && !beforeDial ? controls.dialSize + 8 : 0)
+                readonly property real pos: controls.keyPosition(index)
                 x: picture.keysOnTop ? pos : (controls.across - width) / 2 + 2
                 y: picture.keysOnTop ? (controls.across - height) / 2 + 2 : pos
                 width: picture.keysOnTop ? controls.keyLength : controls.across * 0.44
@@ -103,22 +122,12 @@ Item {
                 border.color: "#5c6269"
             }
         }
-        Rectangle {
+        DialPicture {
             visible: picture.dial
             width: controls.dialSize
-            height: width
-            radius: width / 2
+            border.width: 2
             x: picture.keysOnTop ? (controls.along - width) / 2 : (controls.across - width) / 2 + 2
             y: picture.keysOnTop ? (controls.across - height) / 2 + 2 : (controls.along - height) / 2
-            color: "#3b4046"
-            border.color: "#666c73"
-            border.width: 2
-            Rectangle {
-                anchors.centerIn: parent
-                width: parent.width * 0.42; height: width; radius: width / 2
-                color: "#2a2e33"
-                border.color: "#5c6269"
-            }
         }
     }
 }

@@ -54,12 +54,11 @@ Window {
         reloadRequested()
     }
 
-    // Places for the dialogs: each calls onAccepted(result) or onRejected().
-    // Until a dialog exists the request is refused, so the combo box that
-    // asked returns to its stored function.
-    function openProgramDialog(onAccepted, onRejected) { onRejected() }
-    function openHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
-    function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { onRejected() }
+    // The dialogs the pages ask for: each calls onAccepted(result) or
+    // onRejected() when it closes.
+    function openProgramDialog(onAccepted, onRejected) { programDialog.askFor(onAccepted, onRejected) }
+    function openHotKeyDialog(keyType, onAccepted, onRejected) { hotKeyDialog.askFor(keyType, onAccepted, onRejected) }
+    function openRollerHotKeyDialog(keyType, onAccepted, onRejected) { rollerHotKeyDialog.askFor(keyType, onAccepted, onRejected) }
     function openExampleDialog() { exampleDialog.open() }
     function openDiagnosisDialog() { diagnosisDialog.open() }
 
@@ -166,6 +165,10 @@ Window {
     DiagnosisDialog { id: diagnosisDialog; window: mainWindow }
     ExampleDialog { id: exampleDialog; window: mainWindow }
     DeviceOfflineDialog { id: deviceOfflineDialog; window: mainWindow }
+    // What a key's "程序", "热键" and "转环热键" ask for.
+    ProgramDialog { id: programDialog }
+    HotKeyDialog { id: hotKeyDialog }
+    RollerHotKeyDialog { id: rollerHotKeyDialog }
 
     Loader {
         id: keyLayoutHelp

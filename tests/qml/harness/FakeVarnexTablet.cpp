@@ -1,13 +1,7 @@
 #include "FakeVarnexTablet.h"
 
-#include <QKeySequence>
+#include "driver/app/KeySequenceText.h"
 
-QString FakeVarnexTablet::keyToString(int key) {
-  QString text;
-  for (const QString& part : QKeySequence(key).toString(QKeySequence::PortableText).split('+')) {
-    if (part.isEmpty()) break;
-    text += "[" + part + "]+";
-  }
-  text.chop(1);
-  return text;
-}
+// The controller's own conversion: a recorded shortcut must be the text the
+// key functions type back.
+QString FakeVarnexTablet::keyToString(int key) { return keySequenceText(key); }

@@ -7,6 +7,7 @@
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/Trans.h"
 #include "driver/display/DashLine.h"
+#include "driver/display/IconProvider.h"
 #include "driver/firmware/sim/SimIapDevice.h"
 #include "driver/tablet/ModelTable.h"
 
@@ -35,6 +36,7 @@ WindowHarness::WindowHarness() : m_config(ConfigFile::instance()) {
   context->setContextProperty("OperateDev", &m_operateDev);
   context->setContextProperty("VarnextTablet", &m_tablet);
   context->setContextProperty("ProcessInfo", &m_processes);
+  m_engine.addImageProvider("progamIcon", new IconProvider);
   context->setContextProperty("FirmwareInfo", &m_firmware);
   QObject::connect(&m_engine, &QQmlApplicationEngine::warnings, [this](const QList<QQmlError>& warnings) {
     for (const QQmlError& warning : warnings) errors += warning.toString() + "\n";
@@ -46,6 +48,10 @@ WindowHarness::~WindowHarness() {
   // The window goes before the objects it binds to.
   const auto roots = m_engine.rootObjects();
   for (QObject* root : roots) delete root;
+}
+
+void WindowHarness::useProcessInfo(QObject* processInfo) {
+  m_engine.rootContext()->setContextProperty("ProcessInfo", processInfo);
 }
 
 bool WindowHarness::load() {

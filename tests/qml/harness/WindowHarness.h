@@ -66,6 +66,9 @@ class WindowHarness {
   QFirmwareUpgrade& firmware() { return m_firmware; }
   // The simulated machine of the model that arrived last; null before.
   SimulatedWorld* world() const { return m_world.get(); }
+  // Puts another object in the place of the program watcher ("ProcessInfo");
+  // call before load(). The object must outlive the harness.
+  void useProcessInfo(QObject* processInfo);
   QQmlApplicationEngine& engine() { return m_engine; }
   QString errors;
 

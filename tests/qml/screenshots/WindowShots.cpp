@@ -101,6 +101,68 @@ int measure(int runs) {
   return 0;
 }
 
+using Shoot = std::function<void(const QString&, QQuickWindow*)>;
+
+// Opens one of the window's dialogs as a key's combo box would (the program
+// dialog with no key type), without anyone waiting for its answer.
+void openDialog(WindowHarness& harness, const char* name, int keyType = -1) {
+  QObject* dialog = harness.root()->findChild<QObject*>(name);
+  if (!dialog) return;
+  if (keyType < 0)
+    QMetaObject::invokeMethod(dialog, "askFor", Q_ARG(QVariant, QVariant()), Q_ARG(QVariant, QVariant()));
+  else
+    QMetaObject::invokeMethod(dialog, "askFor", Q_ARG(QVariant, keyType), Q_ARG(QVariant, QVariant()),
+                              Q_ARG(QVariant, QVariant()));
+}
+void closeDialog(WindowHarness& harness, const char* name) {
+  if (QObject* dialog = harness.root()->findChild<QObject*>(name)) QMetaObject::invokeMethod(dialog, "cancel");
+  harness.settle(150);
+}
+
+// The key page of the model with its keys on top, the key page with
+// programs of their own, and the dialogs of the key functions, in both
+// languages.
+bool shootKeyPageAndDialogs(WindowHarness& harness, const Shoot& shoot) {
+  using namespace MyQmlEnum;
+  harness.config().setSkinIndex(5);
+  for (const char* language : {"中文", "English"}) {
+    const QString code = QString::fromUtf8(language) == "中文" ? "zh" : "en";
+    harness.trans().reTrans(QString::fromUtf8(language));
+    if (!harness.arrive(CFG_VarnexK40V2)) return false;
+    setPage(harness, 2);
+    shoot("K40V2-gray-" + code + "-keys", nullptr);
+
+    if (!harness.arrive(CFG_MesaA)) return false;
+    ConfigFile& config = harness.config();
+    config.cleanProgramList();
+    config.addProgramList("/usr/bin/krita");
+    config.addProgramList("/usr/bin/gimp");
+    config.setKeyGroupName(config.programKeyGroup("/usr/bin/krita"));
+    config.setComboxIndex(K1, KeyHostKey);
+    config.setShortcutkeyEnum(K1, ECusShortcutkey);
+    config.setDisplayText(K1, QStringLiteral("Save as#[Ctrl]+[Shift]+[S]"));
+    config.setComboxIndex(R4, SwivelHostkey);
+    config.setShortcutkeyEnum(R4, ESwivelCusKey);
+    config.setDisplayText(R4, QStringLiteral("Opacity#[[]#[]]"));
+    config.setKeyGroupName(config.programKeyGroup("/usr/bin/krita"));
+    setPage(harness, 2);
+    shoot("MesaA-gray-" + code + "-keys-programs", nullptr);
+
+    openDialog(harness, "hotKeyDialog", K1);
+    shoot("dialog-hotkey-" + code, harness.window());
+    closeDialog(harness, "hotKeyDialog");
+    openDialog(harness, "rollerHotKeyDialog", R4);
+    shoot("dialog-rollerhotkey-" + code, harness.window());
+    closeDialog(harness, "rollerHotKeyDialog");
+    openDialog(harness, "programDialog");
+    shoot("dialog-program-" + code, harness.window());
+    closeDialog(harness, "programDialog");
+    config.cleanProgramList();
+    config.setKeyGroupName(QStringLiteral("CommonKey"));
+  }
+  return true;
+}
+
 // Each dialog of the window and the key-layout help window, for a tablet
 // with a dial in the light theme, in Chinese and English, as the screen
 // shows them.
@@ -249,6 +311,10 @@ int main(int argc, char** argv) {
     }
   }
   failures += shootDialogs(harness, shootWindow);
+  if (!shootKeyPageAndDialogs(harness, shootWindow)) {
+    std::fprintf(stderr, "cannot show the key page and its dialogs\n");
+    ++failures;
+  }
   if (!harness.errors.isEmpty()) {
     std::fprintf(stderr, "QML warnings:\n%s", qPrintable(harness.errors));
     ++failures;

@@ -337,12 +337,69 @@ der eingestellten Tastenfunktionen</translation>
         <source>转环热键</source>
         <translation>Drehrad-Tastenkürzel</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>Bildschirm wechseln</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>Eigene Einstellungen für einzelne Programme</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>Drehrad</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>Kurz drücken wechselt die Drehradfunktion, 1 s lang drücken zeigt die aktuelle Tastenbelegung.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>Hinweise ausblenden</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>Express-Tasten deaktivieren</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@ der eingestellten Tastenfunktionen</translation>
     <message>
         <source>退出</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Doppelklick</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>Desktop anzeigen (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>Bildschirm wechseln (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>Treiber anzeigen</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Eigene Einstellungen</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Eigenes Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>Gewünschte Tasten drücken</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>Eigenen Namen festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>Programmeinstellungen</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>Programm auswählen</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>Programminformationen</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>Programm wählen</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>Programme (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>Eigener Name</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Diese Taste kann nicht als Tastenkürzel dienen</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,69 @@ of the current key functions</translation>
         <source>转环热键</source>
         <translation>Dial hot key</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>Show desktop</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>Switch display</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>Key settings</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>Custom settings for specific programs</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>Dial settings</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>Short press switches the dial function; hold for 1 s to show the keys' current functions.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>Turn off hints</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>Disable express keys</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@ of the current key functions</translation>
     <message>
         <source>退出</source>
         <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Shortcut settings</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Left mouse button</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Right mouse button</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Double click</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Middle mouse button</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Others</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>Show desktop (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>Switch display (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>Show driver</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Customization settings</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Custom shortcut</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>Press the keys you want</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>Set a custom name</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>Application settings</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>Application information</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>Choose program</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>Programs (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>Hot keys</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>Record shortcut</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>Custom name</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>This key cannot be used in a shortcut</translation>
     </message>
 </context>
 </TS>

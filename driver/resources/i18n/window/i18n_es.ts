@@ -337,12 +337,69 @@ de las funciones actuales de las teclas</translation>
         <source>转环热键</source>
         <translation>Atajo de la rueda</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>Mostrar escritorio</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>Cambiar de pantalla</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>Configuración personalizada por programa</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>Una pulsación corta cambia la función de la rueda; mantenga 1 s para ver las funciones actuales de las teclas.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>Ocultar avisos</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>Desactivar teclas rápidas</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Predeterminado</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@ de las funciones actuales de las teclas</translation>
     <message>
         <source>退出</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Configuración de atajos</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Doble clic</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Botón central</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>Mostrar escritorio (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>Cambiar de pantalla (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>Mostrar el controlador</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Personalización</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Atajo personalizado</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>Pulse las teclas deseadas</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>Nombre personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>Configuración de aplicaciones</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>Información de la aplicación</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>Elegir programa</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>Programas (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>Atajo de teclado</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>Grabar atajo</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>Nombre personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Esta tecla no se puede usar en un atajo</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,69 @@ des fonctions actuelles des touches</translation>
         <source>转环热键</source>
         <translation>Raccourci de la molette</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>Changer d'écran</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>Touches</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>Réglages personnalisés par programme</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>Molette</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>Un appui court change la fonction de la molette ; maintenez 1 s pour afficher les fonctions actuelles des touches.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>Masquer les indications</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>Désactiver les touches express</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@ des fonctions actuelles des touches</translation>
     <message>
         <source>退出</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Réglage des raccourcis</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Double clic</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Bouton du milieu</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>Afficher le bureau (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>Changer d'écran (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>Afficher le pilote</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Personnalisation</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Raccourci personnalisé</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>Appuyez sur les touches voulues</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>Nom personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>Réglages des applications</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>Informations sur l'application</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>Programmes (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>Raccourci clavier</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>Nom personnalisé</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Cette touche ne peut pas servir de raccourci</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,70 @@
         <source>转环热键</source>
         <translation>ダイヤルホットキー</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>下スクロール</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>上スクロール</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>デスクトップを表示</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>ディスプレイ切り替え</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>プログラムごとのカスタム設定</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>共通</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>ダイヤル設定</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>短押しでダイヤル機能を切り替え、1秒長押しで
+現在のキー機能を表示します</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>ヒントを表示しない</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>ショートカットキーを無効化</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>既定値</translation>
     </message>
 </context>
 <context>
@@ -494,6 +552,141 @@
     <message>
         <source>退出</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>ショートカット設定</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>ダブルクリック</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>下スクロール</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>上スクロール</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>デスクトップを表示（Windows+D）</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>ディスプレイ切り替え（Windows+P）</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>ドライバーを表示</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>カスタム設定</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>カスタムショートカット</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>設定するキーを押してください</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>カスタム名を設定</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>アプリケーション設定</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>アプリを選択</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>アプリ情報</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>プログラムを選択</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>プログラム (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>ホットキー</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>左回転</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>右回転</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>キーを記録</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>カスタム名</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>このキーはショートカットに使えません</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,69 @@
         <source>转环热键</source>
         <translation>다이얼 단축키</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>아래로 스크롤</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>위로 스크롤</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>바탕 화면 보기</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>디스플레이 전환</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>키 설정</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>프로그램별 맞춤 설정</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>공통</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>다이얼 설정</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>짧게 누르면 다이얼 기능이 바뀌고, 1초 길게 누르면 현재 키 기능을 보여 줍니다.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>알림 끄기</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>단축키 사용 안 함</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>기본값</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@
     <message>
         <source>退出</source>
         <translation>종료</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>단축키 설정</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>마우스 왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>마우스 오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>더블 클릭</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>마우스 가운데 버튼</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>아래로 스크롤</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>위로 스크롤</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>바탕 화면 보기 (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>디스플레이 전환 (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>드라이버 표시</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>사용자 지정 설정</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>사용자 지정 단축키</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>설정할 키를 누르세요</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>사용자 지정 이름 설정</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>응용 프로그램 설정</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>앱 선택</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>찾아보기</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>앱 정보</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>프로그램 선택</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>프로그램 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>단축키 녹화</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>사용자 지정 이름</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>이 키는 단축키로 사용할 수 없습니다</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,69 @@
         <source>转环热键</source>
         <translation>Сочетание для диска</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Прокрутка вверх</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>Показать рабочий стол</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>Переключить дисплей</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>Настройка клавиш</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>Индивидуальные настройки для программ</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>Настройка колеса</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>Короткое нажатие переключает функцию колеса, удержание 1 с показывает текущие функции клавиш.</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>Скрыть подсказки</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>Отключить экспресс-клавиши</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>По умолчанию</translation>
     </message>
 </context>
 <context>
@@ -494,6 +551,141 @@
     <message>
         <source>退出</source>
         <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>Настройка сочетаний клавиш</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>Левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>Двойной щелчок</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>Средняя кнопка мыши</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>Прокрутка вниз</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>Прокрутка вверх</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Другое</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>Показать рабочий стол (Windows+D)</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>Переключить дисплей (Windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>Показать драйвер</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Свои настройки</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>Своё сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>Нажмите нужные клавиши</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>Своё название</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>Настройки приложения</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>Выбор приложения</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>Сведения о приложении</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>Выбор программы</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>Программы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>Поворот влево</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>Поворот вправо</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>Своё название</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>Эту клавишу нельзя использовать в сочетании</translation>
     </message>
 </context>
 </TS>

@@ -337,12 +337,70 @@
         <source>转环热键</source>
         <translation>转环热键</translation>
     </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>显示桌面</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>切换显示器</source>
+        <translation>切换显示器</translation>
+    </message>
 </context>
 <context>
     <name>KeyPage</name>
     <message>
         <source>按键设置</source>
         <translation>按键设置</translation>
+    </message>
+    <message>
+        <source>为指定程序添加个性化配置</source>
+        <translation>为指定程序添加个性化配置</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>转环设置</source>
+        <translation>转环设置</translation>
+    </message>
+    <message>
+        <source>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</source>
+        <translation>短按为切换转环功能，长按1S为展示按键
+的功能界面，显示当前配置功能</translation>
+    </message>
+    <message>
+        <source>关闭提示</source>
+        <translation>关闭提示</translation>
+    </message>
+    <message>
+        <source>禁用快捷键</source>
+        <translation>禁用快捷键</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>默认</translation>
     </message>
 </context>
 <context>
@@ -494,6 +552,141 @@
     <message>
         <source>退出</source>
         <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyDialog</name>
+    <message>
+        <source>快捷键设置</source>
+        <translation>快捷键设置</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>鼠标左键</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>鼠标右键</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>左键双击</source>
+        <translation>左键双击</translation>
+    </message>
+    <message>
+        <source>鼠标中键</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>滚轮向下</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>滚轮向上</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>显示桌面 （windows+D）</source>
+        <translation>显示桌面 （windows+D）</translation>
+    </message>
+    <message>
+        <source>切换显示器 （windows+P)</source>
+        <translation>切换显示器 （windows+P)</translation>
+    </message>
+    <message>
+        <source>显示驱动程序</source>
+        <translation>显示驱动程序</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>自定义设置</translation>
+    </message>
+    <message>
+        <source>自定义快捷键</source>
+        <translation>自定义快捷键</translation>
+    </message>
+    <message>
+        <source>键入您要设置的快捷键</source>
+        <translation>键入您要设置的快捷键</translation>
+    </message>
+    <message>
+        <source>设置自定义名称</source>
+        <translation>设置自定义名称</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>应用程序设置</source>
+        <translation>应用程序设置</translation>
+    </message>
+    <message>
+        <source>选择应用</source>
+        <translation>选择应用</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>应用信息</source>
+        <translation>应用信息</translation>
+    </message>
+    <message>
+        <source>选择程序</source>
+        <translation>选择程序</translation>
+    </message>
+    <message>
+        <source>应用程序 (*)</source>
+        <translation>应用程序 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RollerHotKeyDialog</name>
+    <message>
+        <source>热键</source>
+        <translation>热键</translation>
+    </message>
+    <message>
+        <source>转环左旋</source>
+        <translation>转环左旋</translation>
+    </message>
+    <message>
+        <source>转环右旋</source>
+        <translation>转环右旋</translation>
+    </message>
+    <message>
+        <source>快捷键录制</source>
+        <translation>快捷键录制</translation>
+    </message>
+    <message>
+        <source>自定义名称</source>
+        <translation>自定义名称</translation>
+    </message>
+</context>
+<context>
+    <name>TesselConfirmDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutRecorder</name>
+    <message>
+        <source>此按键无法用作快捷键</source>
+        <translation>此按键无法用作快捷键</translation>
     </message>
 </context>
 </TS>
