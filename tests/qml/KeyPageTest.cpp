@@ -290,6 +290,9 @@ TEST_F(KeyPage, ARecordedShortcutIsWhatTheTabletTypesBack) {
   EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Plus]");
   QTest::keyClick(harness.window(), Qt::Key_5, Qt::KeypadModifier);
   EXPECT_EQ(recorder->property("shortcut").toString(), "[5]");
+  // The key functions know the Super key by its Windows name.
+  QTest::keyClick(harness.window(), Qt::Key_E, Qt::MetaModifier);
+  EXPECT_EQ(recorder->property("shortcut").toString(), "[Win]+[E]");
 
   QTest::keyClick(harness.window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Shift]+[S]");

@@ -28,12 +28,17 @@ TesselTextField {
     function textOf(key, modifiers) {
         var held = modifiers & heldModifiers
         if (key === Qt.Key_Plus && (modifiers & Qt.KeypadModifier)) {
-            var before = held ? VarnextTablet.keyToString(held) : ""
+            var before = held ? withWinKey(VarnextTablet.keyToString(held)) : ""
             return before === "" ? "[Plus]" : before + "+[Plus]"
         }
         // The keypad flag would name a keypad key "Num", which no key
         // function knows; the key itself is what counts.
-        return VarnextTablet.keyToString(key | held)
+        return withWinKey(VarnextTablet.keyToString(key | held))
+    }
+    // Qt calls the Windows (Super) key Meta; the key functions know it as
+    // "[Win]" and would drop "[Meta]", typing the rest without it.
+    function withWinKey(text) {
+        return text.split("+").map(function (part) { return part === "[Meta]" ? "[Win]" : part }).join("+")
     }
 
     // A key whose name holds "#" (Shift+3 on many layouts gives "[#]") would
