@@ -11,6 +11,7 @@
 #include "platform/session/SingleInstance.h"
 #include "platform/system/CrashHandler.h"
 #include "platform/system/HomeDirectory.h"
+#include "platform/system/LargeBuffers.h"
 #include "platform/system/TerminationSignals.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   platform::SingleInstance instance(QStringLiteral("VarnexDriver"));
   if (!instance.claim()) return 0;
 
+  platform::returnLargeBuffersToTheSystem();
   PassedOnArguments passedOn(argv[0], options.passedOn);
   QApplication app(passedOn.count, passedOn.pointers.data());
   // The settings window hides when closed; the tray program lives on.

@@ -17,7 +17,9 @@ driver="$PWD/$build/driver/VarnexDriver"
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server that resets when its last client leaves refuses the
+# next start that connects meanwhile.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/displayfd")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
