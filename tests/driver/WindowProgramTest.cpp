@@ -15,6 +15,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -157,4 +158,89 @@ TEST_F(WindowProgram, StartedHiddenItStaysInTheTrayWithTheTabletFoundAtStart) {
   ASSERT_TRUE(waitFor([&] { return started() && log().contains("isDevArrival: true"); })) << log().toStdString();
   if (!windowBuiltIn()) GTEST_SKIP() << "this build has no settings window";
   EXPECT_FALSE(waitFor([&] { return windowViewable(); }, 1500)) << log().toStdString();
+}
+
+namespace {
+
+// A system tray as desktops with an XEmbed tray have one: it owns the tray
+// selection, announces itself, and docks the icons that ask it to, showing
+// them at its corner of the screen.
+class XEmbedTray {
+ public:
+  explicit XEmbedTray(Display* display)
+      : m_display(display),
+        m_selection(XInternAtom(display, "_NET_SYSTEM_TRAY_S0", False)),
+        m_opcode(XInternAtom(display, "_NET_SYSTEM_TRAY_OPCODE", False)) {
+    const Window root = DefaultRootWindow(display);
+    m_tray = XCreateSimpleWindow(display, root, 600, 0, 40, 40, 0, 0, 0);
+    XMapWindow(display, m_tray);
+    XSetSelectionOwner(display, m_selection, m_tray, CurrentTime);
+    XEvent manager{};
+    manager.xclient.type = ClientMessage;
+    manager.xclient.window = root;
+    manager.xclient.message_type = XInternAtom(display, "MANAGER", False);
+    manager.xclient.format = 32;
+    manager.xclient.data.l[0] = CurrentTime;
+    manager.xclient.data.l[1] = long(m_selection);
+    manager.xclient.data.l[2] = long(m_tray);
+    XSendEvent(display, root, False, StructureNotifyMask, &manager);
+    XFlush(display);
+  }
+
+  // The icon window of the first dock request, or 0 when none came.
+  Window nextDockedIcon() {
+    while (XPending(m_display)) {
+      XEvent event;
+      XNextEvent(m_display, &event);
+      const bool dockRequest = event.type == ClientMessage && event.xclient.message_type == m_opcode &&
+                               event.xclient.data.l[1] == 0;  // SYSTEM_TRAY_REQUEST_DOCK
+      if (!dockRequest) continue;
+      const Window icon = Window(event.xclient.data.l[2]);
+      XReparentWindow(m_display, icon, m_tray, 0, 0);
+      XMapWindow(m_display, icon);
+      XSync(m_display, False);
+      return icon;
+    }
+    return 0;
+  }
+
+  // Clicks the icon with the first button, as the user does.
+  void click(Window icon) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(m_display, icon, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(m_display, icon, DefaultRootWindow(m_display), attributes.width / 2,
+                          attributes.height / 2, &x, &y, &child);
+    XTestFakeMotionEvent(m_display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, False, 20);
+    XSync(m_display, False);
+  }
+
+ private:
+  Display* m_display;
+  Atom m_selection;
+  Atom m_opcode;
+  Window m_tray = 0;
+};
+
+}  // namespace
+
+// Started hidden on a desktop with a tray, the driver docks its icon there,
+// and clicking the icon brings the settings window up.
+TEST_F(WindowProgram, TheTrayIconDocksAndAClickOnItShowsTheWindow) {
+  XEmbedTray tray(m_display);
+  start(m_first, {"--hidden", "--simulate", "LarkA"});
+  ASSERT_TRUE(waitFor([&] { return started(); })) << log().toStdString();
+  if (!windowBuiltIn()) GTEST_SKIP() << "this build has no settings window";
+  Window icon = 0;
+  ASSERT_TRUE(waitFor([&] { return (icon = tray.nextDockedIcon()) != 0; })) << log().toStdString();
+  EXPECT_FALSE(windowViewable());
+  // The icon may still be settling into the tray; click until the window
+  // answers (a click on a shown window changes nothing).
+  EXPECT_TRUE(waitFor([&] {
+    tray.click(icon);
+    return waitFor([&] { return windowViewable(); }, 300);
+  })) << log().toStdString();
 }
