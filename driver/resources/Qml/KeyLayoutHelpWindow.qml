@@ -34,10 +34,10 @@ Window {
         return w > 0 && h > 0 ? w / h : 1.6
     }
 
-    // A stored display text may hold its name and shortcuts joined by "#".
+    // The key page leaves there what each key's combo box shows.
     function describe(keyType) {
-        var parts = String(configFile.getDisPlayTextFromMap(keyType)).split("#").filter(function (part) { return part !== "" })
-        return parts.length > 0 ? parts.join("  ") : "—"
+        var text = configFile.getDisPlayTextFromMap(keyType)
+        return text !== "" ? text : "—"
     }
 
     Component.onCompleted: {
