@@ -227,12 +227,22 @@ TEST_F(Dialogs, AFirmwareUpgradeFromTheDiagnosisShowsItsProgressFromZeroTo100Unt
   harness.settle(250);
   EXPECT_TRUE(isOpen("deviceOfflineDialog"));
   EXPECT_EQ(text("upgradeText"), "固件升级完成，正在重连设备");
+  EXPECT_TRUE(item("offlineOk")->isVisible()) << "done, it may be put away";
 
   // The new firmware starts and the tablet is itself again.
   ASSERT_TRUE(harness.arrive(CFG_LarkA));
   EXPECT_FALSE(isOpen("deviceOfflineDialog"));
   harness.leave();
   EXPECT_TRUE(item("offlineText")->isVisible()) << "a later removal is a plain removal";
+
+  // A transfer that breaks off leaves the tablet in its boot loader, which
+  // is no tablet the driver can use.
+  emit harness.firmware().upgradeProgress(30);
+  EXPECT_TRUE(item("upgradeProgress")->isVisible());
+  emit harness.firmware().firmwareUpgradeFailed();
+  harness.settle(20);
+  EXPECT_TRUE(item("offlineText")->isVisible());
+  EXPECT_TRUE(item("offlineOk")->isVisible());
 }
 
 TEST_F(Dialogs, TheWorkAreaExampleMovesItsAreaAndClosesOnOk) {

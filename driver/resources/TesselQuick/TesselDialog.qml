@@ -15,7 +15,7 @@ Popup {
     readonly property bool hasButtons: buttonRow.implicitWidth > 0
 
     implicitWidth: Math.max(320, body.implicitWidth + 40, buttonRow.width + 32)
-    implicitHeight: titleRow.height + body.implicitHeight + 40 + (hasButtons ? buttonBand.height : 0)
+    implicitHeight: titleRow.height + body.implicitHeight + 40 + buttonBand.height
     modal: true
     focus: true
     anchors.centerIn: Overlay.overlay
@@ -90,9 +90,11 @@ Popup {
         }
         Rectangle {
             id: buttonBand
-            visible: dialog.hasButtons
+            // Folded, not hidden: a hidden band would hide its buttons, and
+            // a row of hidden buttons would keep the band hidden for good.
             width: column.width
-            height: 56
+            height: dialog.hasButtons ? 56 : 0
+            clip: true
             color: Theme.sunken
             radius: Theme.radius + 4
             // Square off the upper corners of the rounded band.
