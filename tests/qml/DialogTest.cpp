@@ -182,6 +182,8 @@ TEST_F(Dialogs, DiagnosisShowsTheTabletAndFollowsThePenThroughTheDevicePath) {
   ASSERT_TRUE(harness.arrive(CFG_Fjord4));
   EXPECT_EQ(text("diagnosisFirmware"), "固件版本：—");
   EXPECT_FALSE(item("firmwareUpgrade")->isEnabled());
+  showPage(3);
+  EXPECT_FALSE(item("aboutFirmware")->isVisible()) << "nor on the about page";
 }
 
 TEST_F(Dialogs, AFirmwareUpgradeFromTheDiagnosisShowsItsProgressFromZeroTo100UntilTheTabletIsBack) {

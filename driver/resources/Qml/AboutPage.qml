@@ -26,7 +26,9 @@ Item {
             TesselLabel { text: "Varnex Tablet Setting"; heading: true }
             TesselLabel { text: qsTr("驱动版本:%1").arg(page.softVersion); muted: true }
             TesselLabel {
-                visible: page.window.connected && FirmwareInfo.firmwareVer !== ""
+                objectName: "aboutFirmware"
+                // A pen display is never asked: the version would be the tablet's before it.
+                visible: page.window.connected && !page.window.penDisplay && FirmwareInfo.firmwareVer !== ""
                 text: qsTr("固件版本：%1").arg(FirmwareInfo.firmwareVer)
                 muted: true
             }
