@@ -264,6 +264,22 @@ TEST_F(KeyPage, AProgramAddedThroughItsDialogGetsItsKeysWhenItComesToTheFront) {
   while (config.getKeyGroupName() != "CommonKey" && timer.elapsed() < 3000) harness.settle(10);
   EXPECT_TRUE(item("programEntry_0")->property("checked").toBool());
   EXPECT_EQ(typedByTabletKey(1, 400), QStringList()) << "the common group's key does nothing";
+
+  // A program coming to the front while a key's dialog is open switches
+  // the group only once the answer is stored in the group it was asked for.
+  choose(key, KeyHostKey);
+  ASSERT_TRUE(isOpen("hotKeyDialog"));
+  front.bringToFront("/opt/krita/bin/krita");
+  harness.settle(300);
+  EXPECT_EQ(config.getKeyGroupName(), "CommonKey");
+  click(QStringLiteral("hotKeyChoice_%1").arg(EWheelDown));
+  click("dialogAccept");
+  timer.restart();
+  while (config.getKeyGroupName() != "krita" && timer.elapsed() < 3000) harness.settle(10);
+  EXPECT_EQ(config.getKeyGroupName(), "krita");
+  EXPECT_EQ(shown(key), "撤销");
+  click("programEntry_0");
+  EXPECT_EQ(shown(key), "滚轮向下");
   processes.requestInterruption();
   processes.wait();
 }

@@ -84,14 +84,34 @@ Item {
         selectEntry(0)
     }
 
+    // The program in front, by its place in the list the store holds; -1
+    // for any program without a group of its own.
+    function followForeground(index) {
+        var listed = configFile.getCusConfigProgramPathList()
+        if (index === -1) configFile.KeyGroupName = page.commonGroup
+        else if (index >= 0 && index < listed.length) configFile.KeyGroupName = configFile.programKeyGroup(listed[index])
+    }
+    // A key dialog answers for the group shown when it opened: a program
+    // that comes to the front meanwhile switches the group only after the
+    // answer is stored (callLater: the answer is stored just after the
+    // dialog closes).
+    property var foregroundWhileAsking: undefined
     Connections {
         target: ProcessInfo
-        // The program in front, by its place in the list the store holds;
-        // -1 for any program without a group of its own.
         function onForegroundWindowAppIndex(index) {
-            var listed = configFile.getCusConfigProgramPathList()
-            if (index === -1) configFile.KeyGroupName = page.commonGroup
-            else if (index >= 0 && index < listed.length) configFile.KeyGroupName = configFile.programKeyGroup(listed[index])
+            if (page.window.keyDialogOpen) page.foregroundWhileAsking = index
+            else page.followForeground(index)
+        }
+    }
+    Connections {
+        target: page.window
+        function onKeyDialogOpenChanged() {
+            if (page.window.keyDialogOpen || page.foregroundWhileAsking === undefined) return
+            Qt.callLater(function () {
+                var index = page.foregroundWhileAsking
+                page.foregroundWhileAsking = undefined
+                if (index !== undefined) page.followForeground(index)
+            })
         }
     }
 

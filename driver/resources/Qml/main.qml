@@ -166,6 +166,7 @@ Window {
     ExampleDialog { id: exampleDialog; window: mainWindow }
     DeviceOfflineDialog { id: deviceOfflineDialog; window: mainWindow }
     // What a key's "程序", "热键" and "转环热键" ask for.
+    readonly property bool keyDialogOpen: programDialog.visible || hotKeyDialog.visible || rollerHotKeyDialog.visible
     ProgramDialog { id: programDialog }
     HotKeyDialog { id: hotKeyDialog }
     RollerHotKeyDialog { id: rollerHotKeyDialog }
