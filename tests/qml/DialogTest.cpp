@@ -245,6 +245,18 @@ TEST_F(Dialogs, AFirmwareUpgradeFromTheDiagnosisShowsItsProgressFromZeroTo100Unt
   harness.settle(20);
   EXPECT_TRUE(item("offlineText")->isVisible());
   EXPECT_TRUE(item("offlineOk")->isVisible());
+
+  // A tablet that never comes back from the jump to its boot loader leaves
+  // the progress standing; after a while it may be put away.
+  QObject* offline = harness.root()->findChild<QObject*>("deviceOfflineDialog");
+  offline->setProperty("stallMs", 300);
+  emit harness.firmware().upgradeProgress(0);
+  harness.settle(100);
+  EXPECT_FALSE(item("offlineOk")->isVisible()) << "still waiting for the boot loader";
+  harness.settle(400);
+  ASSERT_TRUE(item("offlineOk")->isVisible());
+  click(item("offlineOk"));
+  EXPECT_FALSE(isOpen("deviceOfflineDialog"));
 }
 
 TEST_F(Dialogs, TheWorkAreaExampleMovesItsAreaAndClosesOnOk) {

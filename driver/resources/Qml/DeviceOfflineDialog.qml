@@ -20,6 +20,17 @@ TesselDialog {
     property bool upgrading: false
     property int progress: 0
     readonly property bool upgradeDone: upgrading && progress >= 100
+    // A tablet that never comes back from the jump to its boot loader (or
+    // stops answering midway) reports no more progress; after this long
+    // without a report the user may put the dialog away and use the window.
+    property int stallMs: 60000
+    property bool stalled: false
+    Timer {
+        id: stallTimer
+        interval: dialog.stallMs
+        running: dialog.upgrading && !dialog.upgradeDone
+        onTriggered: dialog.stalled = true
+    }
     readonly property bool wanted: upgrading || (!window.connected && !dismissed)
 
     onWantedChanged: wanted ? open() : close()
@@ -33,6 +44,7 @@ TesselDialog {
         function onDevStateChanged(isArrival, devType) {
             if (isArrival) {
                 dialog.upgrading = false
+                dialog.stalled = false
                 dialog.progress = 0
             } else {
                 dialog.dismissed = false
@@ -44,6 +56,8 @@ TesselDialog {
         function onUpgradeProgress(value) {
             dialog.progress = Math.max(0, Math.min(100, value))
             dialog.upgrading = true
+            dialog.stalled = false
+            stallTimer.restart()
         }
         function onFirmwareUpgradeFailed() {
             dialog.upgrading = false
@@ -136,11 +150,12 @@ TesselDialog {
     buttons: TesselButton {
         objectName: "offlineOk"
         // Nothing to click while the transfer runs.
-        visible: !dialog.upgrading || dialog.upgradeDone
+        visible: !dialog.upgrading || dialog.upgradeDone || dialog.stalled
         text: qsTr("确定")
         primary: true
         onClicked: {
             dialog.upgrading = false
+            dialog.stalled = false
             dialog.dismissed = true
         }
     }
