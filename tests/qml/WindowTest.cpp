@@ -25,19 +25,8 @@ using namespace MyQmlEnum;
 
 class Window : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // Every test starts from a fresh installation.
-    const QString settings = harness.config().settingsDirectory();
-    QDir(settings).removeRecursively();
-    QDir().mkpath(settings);
-    ASSERT_TRUE(harness.load()) << harness.errors.toStdString();
-    harness.window()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.window()));
-    // The texts below are the source texts; a test before may have chosen
-    // another language in this process.
-    harness.trans().reTrans(QStringLiteral("中文"));
-    harness.settle(10);
-  }
+  // Every test starts from a fresh installation, in the source language.
+  void SetUp() override { ASSERT_TRUE(harness.showFresh()) << harness.errors.toStdString(); }
   void TearDown() override { EXPECT_TRUE(harness.errors.isEmpty()) << harness.errors.toStdString(); }
 
   QQuickItem* item(const char* name) {
