@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QDir>
 #include <QMetaEnum>
 #include <QQmlComponent>
 #include <QQuickItem>
