@@ -203,7 +203,15 @@ TEST_F(KeyPage, EachEntryOfTheProgramListShowsItsOwnGroupInEveryComboBox) {
 
   // Removing the program goes back to the common group; the model
   // without express keys or dial offers none of their controls.
+  // Removing asks first: a program takes its keys along.
   click("removeProgram");
+  ASSERT_TRUE(isOpen("removeProgramsDialog"));
+  EXPECT_EQ(item("removeProgramsQuestion")->property("text").toString(), "移除“krita”及其按键设置？");
+  click("dialogCancel");
+  EXPECT_EQ(config.getProgramList().size(), 1);
+  EXPECT_EQ(shown("key_K2"), "画布放大") << "still krita's group";
+  click("removeProgram");
+  click("dialogAccept");
   EXPECT_EQ(config.getProgramList().size(), 0);
   EXPECT_EQ(config.getKeyGroupName(), "CommonKey");
   harness.leave();

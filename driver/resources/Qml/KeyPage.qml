@@ -84,6 +84,8 @@ Item {
         selectEntry(0)
     }
 
+    RemoveProgramsDialog { id: removeDialog }
+
     // The program in front, by its place in the list the store holds; -1
     // for any program without a group of its own.
     function followForeground(index) {
@@ -154,13 +156,14 @@ Item {
                 objectName: "removeProgram"
                 text: qsTr("移除")
                 enabled: page.connected && page.selectedEntry > 0
-                onClicked: page.removeSelectedProgram()
+                onClicked: removeDialog.askFor(ProgramName.baseName(page.programs[page.selectedEntry - 1]),
+                                               page.removeSelectedProgram)
             }
             TesselButton {
                 objectName: "resetPrograms"
                 text: qsTr("重置")
                 enabled: page.connected && page.programs.length > 0
-                onClicked: page.removeAllPrograms()
+                onClicked: removeDialog.askFor("", page.removeAllPrograms)
             }
         }
     }

@@ -157,6 +157,11 @@ bool shootKeyPageAndDialogs(WindowHarness& harness, const Shoot& shoot) {
     openDialog(harness, "programDialog");
     shoot("dialog-program-" + code, harness.window());
     closeDialog(harness, "programDialog");
+    if (QObject* removal = harness.root()->findChild<QObject*>("removeProgramsDialog")) {
+      QMetaObject::invokeMethod(removal, "askFor", Q_ARG(QVariant, QStringLiteral("krita")), Q_ARG(QVariant, QVariant()));
+      shoot("dialog-removeprogram-" + code, harness.window());
+      closeDialog(harness, "removeProgramsDialog");
+    }
     config.cleanProgramList();
     config.setKeyGroupName(QStringLiteral("CommonKey"));
   }

@@ -688,4 +688,19 @@ der eingestellten Tastenfunktionen</translation>
         <translation>Diese Taste kann nicht als Tastenkürzel dienen</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>Programme entfernen</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>Alle Programme und ihre Tasteneinstellungen entfernen?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>"%1" und seine Tasteneinstellungen entfernen?</translation>
+    </message>
+</context>
 </TS>

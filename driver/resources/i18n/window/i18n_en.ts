@@ -688,4 +688,19 @@ of the current key functions</translation>
         <translation>This key cannot be used in a shortcut</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>Remove programs</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>Remove every program and its key settings?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>Remove "%1" and its key settings?</translation>
+    </message>
+</context>
 </TS>

@@ -688,4 +688,19 @@ de las funciones actuales de las teclas</translation>
         <translation>Esta tecla no se puede usar en un atajo</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>Quitar programas</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>¿Quitar todos los programas y sus ajustes de teclas?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>¿Quitar «%1» y sus ajustes de teclas?</translation>
+    </message>
+</context>
 </TS>

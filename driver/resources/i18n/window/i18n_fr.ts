@@ -688,4 +688,19 @@ des fonctions actuelles des touches</translation>
         <translation>Cette touche ne peut pas servir de raccourci</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>Retirer des programmes</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>Retirer tous les programmes et leurs réglages de touches ?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>Retirer « %1 » et ses réglages de touches ?</translation>
+    </message>
+</context>
 </TS>

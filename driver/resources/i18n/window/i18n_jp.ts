@@ -689,4 +689,19 @@
         <translation>このキーはショートカットに使えません</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>プログラムの削除</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>すべてのプログラムとそのキー設定を削除しますか？</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>「%1」とそのキー設定を削除しますか？</translation>
+    </message>
+</context>
 </TS>

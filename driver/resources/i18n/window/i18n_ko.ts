@@ -688,4 +688,19 @@
         <translation>이 키는 단축키로 사용할 수 없습니다</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>프로그램 제거</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>모든 프로그램과 해당 키 설정을 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>“%1” 및 해당 키 설정을 제거하시겠습니까?</translation>
+    </message>
+</context>
 </TS>

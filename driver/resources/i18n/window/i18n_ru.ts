@@ -688,4 +688,19 @@
         <translation>Эту клавишу нельзя использовать в сочетании</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>Удаление программ</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>Удалить все программы и их настройки клавиш?</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>Удалить «%1» и его настройки клавиш?</translation>
+    </message>
+</context>
 </TS>

@@ -689,4 +689,19 @@
         <translation>此按键无法用作快捷键</translation>
     </message>
 </context>
+<context>
+    <name>RemoveProgramsDialog</name>
+    <message>
+        <source>移除程序</source>
+        <translation>移除程序</translation>
+    </message>
+    <message>
+        <source>移除所有程序及其按键设置？</source>
+        <translation>移除所有程序及其按键设置？</translation>
+    </message>
+    <message>
+        <source>移除“%1”及其按键设置？</source>
+        <translation>移除“%1”及其按键设置？</translation>
+    </message>
+</context>
 </TS>
