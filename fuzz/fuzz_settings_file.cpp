@@ -1,13 +1,14 @@
-// A settings file is whatever the disk (or a hostile user) put there. Every
-// getter of the store must answer with a usable value of its kind: finite
-// numbers, rectangles within bounds, and a program list no longer than the
-// file could hold.
+// A settings file is whatever the disk (or a hostile user) put there. Reading
+// it must never end the program, and every getter of the store must answer
+// with a usable value of its kind: finite numbers, rectangles within bounds,
+// and a program list no longer than the file could hold.
 
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/SaneGeometry.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -33,11 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QTemporaryDir dir;
   static ConfigFile store(dir.path());
 
+  // The file comes into use as its model arrives, which is where the store
+  // checks it; one it cannot read is set aside (and dropped here).
+  const QString modelFile = dir.filePath(QStringLiteral("fuzz_config.ini"));
   {
-    QFile file(store.currentConfigFilePath());
+    QFile file(modelFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(data), qint64(size));
   }
+  store.setDeviceConfig(QStringLiteral("fuzz"), MyQmlEnum::CFG_LarkA);
+  for (const QString& aside : QDir(dir.path()).entryList({QStringLiteral("*.damaged*")}, QDir::Files))
+    QFile::remove(dir.filePath(aside));
 
   const double rate = store.getMouseRate();
   require(std::isfinite(rate) && rate >= 0 && rate <= 1);

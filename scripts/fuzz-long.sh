@@ -33,7 +33,8 @@ else
   for source in fuzz/*.cpp; do targets+=("$(basename "$source" .cpp)"); done
 fi
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+# allocator_may_return_null: as test.sh, a failed huge allocation is what it is without ASan.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:allocator_may_return_null=1
 export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen

@@ -7,6 +7,7 @@
 #include "driver/core/ProjectLinks.h"
 #include "driver/core/SafeFileCopy.h"
 #include "driver/core/SaneGeometry.h"
+#include "driver/core/SettingsFileCheck.h"
 #include "driver/core/StoredValues.h"
 
 #include <QCoreApplication>
@@ -40,8 +41,14 @@ QString defaultSettingsDirectory() {
   return base + "/config/";
 }
 
-// The interface language is the one setting outside the model files.
+// The interface language is the one setting outside the model files. Like
+// them, the file is checked before its first reading.
 QSettings* openLanguageSettings() {
+  static std::once_flag checked;
+  std::call_once(checked, [] {
+    SettingsFileCheck::readableOrSetAside(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                          QStringLiteral("/Varnex/varnexDriver.conf"));
+  });
   return new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnex"),
                        QStringLiteral("varnexDriver"));
 }
@@ -64,6 +71,7 @@ ConfigFile::ConfigFile(const QString& settingsDir, QObject* parent)
   if (!m_settingsDir.endsWith('/')) m_settingsDir += '/';
   if (!QDir().mkpath(m_settingsDir)) qCWarning(lcConfig) << "cannot create the settings directory" << m_settingsDir;
   m_configFilePath = m_settingsDir + "setting.ini";
+  SettingsFileCheck::readableOrSetAside(m_configFilePath);
 }
 
 ConfigFile::~ConfigFile() = default;
@@ -92,6 +100,7 @@ void ConfigFile::setDeviceConfig(const QString& devName, int devType) {
     path = m_configFilePath;
   }
   qCInfo(lcConfig) << "settings file" << path;
+  SettingsFileCheck::readableOrSetAside(path);
   // The held program list mirrors the current file; the profile watcher reads
   // it without rereading, so it must follow the switch.
   getProgramList();
@@ -524,6 +533,11 @@ bool ConfigFile::importConfigFile() {
   request.filter = tr("ini (*.ini)");
   const QString chosen = FileDialogService::ask(request);
   if (chosen.isEmpty()) return false;
+  // A file that cannot be read would take the model's settings with it.
+  if (!SettingsFileCheck::readable(chosen)) {
+    qCWarning(lcConfig) << "import refused:" << chosen << "holds a value that cannot be read";
+    return false;
+  }
 
   const QString target = QFileInfo(currentConfigFilePath()).absolutePath() + "/" + QFileInfo(chosen).fileName();
   QString error;

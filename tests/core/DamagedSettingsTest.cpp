@@ -4,6 +4,7 @@
 // file makes it read more than the file holds.
 
 #include "driver/core/ConfigFile.h"
+#include "driver/core/FileDialogService.h"
 #include "driver/core/MyQmlEnum.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -125,4 +126,53 @@ TEST_F(DamagedSettingsTest, WhatTheStoreWritesReadsBackUnchanged) {
   writeFile("[global]\nWinLnk=FALSE\nHideHint=1\n");
   EXPECT_FALSE(store->getWinLnk());
   EXPECT_TRUE(store->getHideHint());
+}
+
+// QSettings hands the bytes of a "@Variant(...)" value to QDataStream, which a
+// damaged value can make ask for an allocation of any size; the driver ended
+// there each time it read the file. Now the file is set aside whole, the
+// model starts from its defaults, and an import of such a file is refused.
+TEST_F(DamagedSettingsTest, AFileQSettingsCannotReadIsKeptAsideAndTheModelStartsFromItsDefaults) {
+  const QByteArray damaged =
+      "[global]\nMouseRate=0.25\n[PressCurve]\n"
+      "midPoint=@Variant(\\0\\0\\0\\h1a?\\xe0\\0\\0\\0\\0\\0\\0?\\xe3\\x33\\x33\\x33\\x33\\x33\\x33)\n";
+  const double defaultRate = store->getMouseRate();
+  const QPointF defaultMid = store->getPenPressedCurvePoint(MidPoint);
+  const QString modelFile = dir + "/Lark A_config.ini";
+  auto writeModelFile = [&] {
+    QFile file(modelFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(damaged);
+  };
+  auto contentOf = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+
+  writeModelFile();
+  store->setDeviceConfig("Lark A", CFG_LarkA);
+  EXPECT_EQ(store->getMouseRate(), defaultRate);
+  EXPECT_EQ(store->getPenPressedCurvePoint(MidPoint), defaultMid);
+  EXPECT_EQ(contentOf(modelFile + ".damaged"), damaged) << "kept whole for the user";
+  store->setMouseRate(0.5);
+  EXPECT_EQ(store->getMouseRate(), 0.5) << "the model goes on with a file of its own";
+
+  // A second damaged file never replaces the first one set aside.
+  writeModelFile();
+  store->setDeviceConfig("Lark A", CFG_LarkA);
+  EXPECT_EQ(contentOf(modelFile + ".damaged-2"), damaged);
+  EXPECT_EQ(contentOf(modelFile + ".damaged"), damaged);
+
+  // Importing one leaves the current settings as they are.
+  store->setMouseRate(0.75);
+  const QString offered = testenv::freshDir("offered") + "/Lark A_config.ini";
+  {
+    QFile file(offered);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+  }
+  FileDialogService::setHandler([&](const FileDialogService::Request&) { return offered; });
+  EXPECT_FALSE(store->importConfigFile());
+  FileDialogService::setHandler({});
+  EXPECT_EQ(store->getMouseRate(), 0.75);
 }
