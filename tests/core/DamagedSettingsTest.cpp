@@ -6,12 +6,16 @@
 #include "driver/core/ConfigFile.h"
 #include "driver/core/FileDialogService.h"
 #include "driver/core/MyQmlEnum.h"
+#include "driver/core/SettingsFileCheck.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointF>
+#include <QRect>
+#include <QSettings>
 
 #include <memory>
 
@@ -175,4 +179,47 @@ TEST_F(DamagedSettingsTest, AFileQSettingsCannotReadIsKeptAsideAndTheModelStarts
   EXPECT_FALSE(store->importConfigFile());
   FileDialogService::setHandler({});
   EXPECT_EQ(store->getMouseRate(), 0.75);
+}
+
+// What QSettings writes for the store passes the check, whatever the points
+// hold; a "@Variant(...)" of any other type, or one spelled with escapes, does
+// not: QSettings would hand its bytes to QDataStream as an image, a list of
+// any length or whatever else they name.
+TEST(SettingsFileCheck, PassesWhatTheStoreWritesAndRefusesEveryOtherVariant) {
+  const QString dir = testenv::freshDir("check");
+  const QString written = dir + "/written.ini";
+  {
+    QSettings settings(written, QSettings::IniFormat);
+    const double samples[] = {0.0, 1.0, 0.5, 2.0, -2.5, 1e300, -1e-300, 0.4, 0.6, 3.0, 64.0, 0.3333333333333333};
+    int n = 0;
+    for (double x : samples)
+      for (double y : samples) settings.setValue(QStringLiteral("PressCurve/p%1").arg(n++), QPointF(x, y));
+    settings.setValue("Area/DynamicRectScreen", QRect(-5, 7, 300, 168));
+    settings.setValue("CommonKey/K1DisplayText", "@home#[Ctrl]+[@]");
+    settings.setValue("CommonKey/K2DisplayText", "C:\\Program Files\\Krita\\krita.exe");
+    settings.setValue("CommonKey/K3DisplayText", "a, b; c = d");
+  }
+  EXPECT_TRUE(SettingsFileCheck::readable(written));
+
+  const char* const refused[] = {
+      "p=@Variant(\\0\\0\\0\\h1a?\\xe0\\0\\0\\0\\0\\0\\0?\\xe3\\x33\\x33\\x33\\x33\\x33\\x33)",  // not a point
+      "p=@Variant(\\0\\0\\0\\x45\\0\\0\\0\\x10)",                                             // an image
+      "p=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5QList<int>\\0\\0\\xff\\xff\\xff\\xff)",           // a user type
+      "p=@Variant(\\0\\0\\0\\x1a0\\0)",         // a digit that makes the type another number
+      "p=\\x40Variant(\\0\\0\\0\\x45)",        // the @ as an escape
+      "p=\\100Variant(\\0\\0\\0\\x45)",
+      "p=\\@Variant(\\0\\0\\0\\x45)",
+      "p=@V\\x61riant(\\0\\0\\0\\x45)",        // the name spelled with an escape
+      "p=@Variant\\x28\\0\\0\\0\\x45)",
+      "p=\"x, @Variant(\\0\\0\\0\\x45)\"",     // the second entry of a list
+      "p=a, @Variant(\\0\\0\\0\\x45)",
+  };
+  for (const char* line : refused) {
+    const QString path = dir + "/hostile.ini";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("[PressCurve]\n") + line + "\n");
+    file.close();
+    EXPECT_FALSE(SettingsFileCheck::readable(path)) << line;
+  }
 }
