@@ -124,6 +124,12 @@ TEST(ReplayHostileInput, SettingsCannotExhaustMemoryNorForgeLines) {
   EXPECT_EQ(run.exitCode, 0) << run.err.constData();
   EXPECT_TRUE(run.out.contains("run /usr/bin/krita\\nkey down 5B\\r\\x1b\n")) << run.out.constData();
   for (const QByteArray& line : run.out.split('\n')) EXPECT_FALSE(line.startsWith("key down 5B")) << line.constData();
+
+  // A value whose bytes name an image is refused before QSettings decodes it.
+  const QString image = settingsFile("image.ini", "[PressCurve]\nmidPoint=@Variant(\\0\\0\\0\\x45\\0\\0\\0\\x10)\n");
+  run = replay({"--model", "LarkC", "--settings", image}, kStroke);
+  EXPECT_EQ(run.exitCode, 2) << run.err.constData();
+  EXPECT_TRUE(run.err.contains("is not an INI file")) << run.err.constData();
 }
 
 TEST(ReplayHostileInput, DamagedRectanglesMapAsTheDefaultsDo) {

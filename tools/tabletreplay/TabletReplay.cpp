@@ -2,6 +2,7 @@
 
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
+#include "driver/core/SettingsFileCheck.h"
 #include "driver/output/DevOperateThread.h"
 #include "driver/tablet/HidDevice.h"
 #include "driver/tablet/SimulatedTablet.h"
@@ -66,7 +67,10 @@ bool TabletReplay::prepareSettings(QString& error) {
       return false;
     }
     source.close();
-    if (QSettings(m_options.settingsFile, QSettings::IniFormat).status() != QSettings::NoError) {
+    // Checked before QSettings reads it: a damaged "@Variant" value would
+    // make QSettings decode whatever its bytes name.
+    if (!SettingsFileCheck::readable(m_options.settingsFile) ||
+        QSettings(m_options.settingsFile, QSettings::IniFormat).status() != QSettings::NoError) {
       error = QStringLiteral("the settings file %1 is not an INI file").arg(m_options.settingsFile);
       return false;
     }
