@@ -134,12 +134,14 @@ void ScreenInfo::setGrabScreenRect(QString screenName) {
 
 void ScreenInfo::emitRealScreenRect() { emit realScreenRect(m_grabRect, virtualDesktop()); }
 
-double ScreenInfo::getScreenSize(int type) {
+double ScreenInfo::getScreenSize(int type) { return rectValue(m_grabRect, type); }
+
+double ScreenInfo::rectValue(const QRect& rect, int type) {
   switch (type) {
-    case 0: return m_grabRect.width();
-    case 1: return m_grabRect.height();
-    case 2: return m_grabRect.x();
-    case 3: return m_grabRect.y();
+    case 0: return rect.width();
+    case 1: return rect.height();
+    case 2: return rect.x();
+    case 3: return rect.y();
     default: return 0.0;
   }
 }

@@ -54,6 +54,8 @@ class ScreenInfo : public QObject {
   // "ALL SCREEN" (translated) first with two or more screens.
   static QStringList screenNames(const QStringList& outputNames, const QMap<QString, QString>& monitorNames,
                                  int devType, const QString& allScreensText);
+  // What getScreenSize answers for a rectangle: 0 width, 1 height, 2 x, 3 y.
+  static double rectValue(const QRect& rect, int type);
 
  signals:
   void screenImageChanged();

@@ -12,6 +12,7 @@
 #include "driver/firmware/QFirmwareUpgrade.h"
 #include "driver/tablet/HidDevice.h"
 #include "driver/tablet/ModelTable.h"
+#include "tests/firmware/QuickFirmwareTiming.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +37,7 @@ bool waitFor(Done done, int timeoutMs = 5000) {
 class ControllerRig : public ::testing::Test {
  protected:
   void SetUp() override {
-    HidDevice::setSearchPauses(0, 0);
-    QFirmwareUpgrade::Timing timing;
-    timing.answerTimeoutMs = 150;
-    timing.progressLoopMs = 0;
-    timing.lastBlockDelayMs = 0;
-    QFirmwareUpgrade::setTiming(timing);
+    useQuickFirmwareTiming();
     PromptService::setHandler([this](const PromptService::Prompt& prompt) {
       m_prompts << prompt.text;
       return m_answer;

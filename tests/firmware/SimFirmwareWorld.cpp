@@ -6,18 +6,14 @@
 #include "driver/tablet/HidDevice.h"
 #include "platform/hid/HidBackend.h"
 #include "platform/hid/sim/SimHidBackend.h"
+#include "tests/firmware/QuickFirmwareTiming.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 void SimFirmwareWorld::SetUp() {
   platform::HidBackend::install(std::make_unique<platform::SimHidBackend>());
-  HidDevice::setSearchPauses(0, 0);
-  QFirmwareUpgrade::Timing timing;
-  timing.answerTimeoutMs = 150;
-  timing.progressLoopMs = 0;
-  timing.lastBlockDelayMs = 0;
-  QFirmwareUpgrade::setTiming(timing);
+  useQuickFirmwareTiming();
   IapConsole::setSink([this](IapConsole::Stream stream, const QByteArray& text) {
     (stream == IapConsole::Stream::Error ? m_errorConsole : m_console) += text;
   });

@@ -1,5 +1,7 @@
 #include "FakeScreenInfo.h"
 
+#include "driver/display/ScreenInfo.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -41,12 +43,4 @@ void FakeScreenInfo::setGrabScreenRect(const QString& screenName) {
   emit realScreenRect(m_grabRect, all);
 }
 
-double FakeScreenInfo::getScreenSize(int type) {
-  switch (type) {
-    case 0: return m_grabRect.width();
-    case 1: return m_grabRect.height();
-    case 2: return m_grabRect.x();
-    case 3: return m_grabRect.y();
-    default: return 0.0;
-  }
-}
+double FakeScreenInfo::getScreenSize(int type) { return ScreenInfo::rectValue(m_grabRect, type); }
