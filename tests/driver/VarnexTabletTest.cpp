@@ -306,15 +306,23 @@ TEST_F(Controller, AHundredPlugCyclesLeakNoThreadDescriptorOrVirtualDevice) {
   };
   // Each arrival reads the system information on the pool, whose threads
   // (each with its event descriptor) come and go; waitForDone() ends them.
+  // The device thread and the profile watcher, just started, make their
+  // event descriptors a moment later: count once they have.
+  auto settle = [&] {
+    QThreadPool::globalInstance()->waitForDone();
+    ASSERT_TRUE(waitFor([&] {
+      return controller.devOperateThread()->eventDispatcher() && controller.processInfo().eventDispatcher();
+    }));
+  };
   unplugAndReplug();
-  QThreadPool::globalInstance()->waitForDone();
+  settle();
   const QStringList descriptors = openDescriptors();
   const int threadsBefore = threads();
   for (int i = 0; i < 100; ++i) unplugAndReplug();
   EXPECT_EQ(states.size(), 2 * 101);
   EXPECT_TRUE(controller.isConnected());
   EXPECT_TRUE(controller.devOperateThread()->isRunning());
-  QThreadPool::globalInstance()->waitForDone();
+  settle();
   // The profile watcher restarts at every arrival, so at either count its
   // thread (and its event descriptor) may or may not exist yet, and the one
   // it replaced may still be on its way out; a leak over a hundred cycles
