@@ -75,6 +75,7 @@ Window {
                     id: picture
                     anchors.fill: parent
                     devType: help.devType
+                    showKeyNumbers: true
                 }
             }
             TesselLabel {

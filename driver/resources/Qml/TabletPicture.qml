@@ -14,6 +14,8 @@ Item {
     readonly property bool dial: ModelFacts.hasDial(devType)
     readonly property bool keysOnTop: ModelFacts.keySide(devType) === "top"
     readonly property bool hasControls: keyCount > 0 || dial
+    // Numbers on the keys, so a list of K1, K2… can be matched to them.
+    property bool showKeyNumbers: false
 
     readonly property real edge: Math.max(10, Math.min(width, height) * 0.07)
     readonly property real keyStrip: hasControls ? Math.max(30, Math.min(width, height) * 0.2) : edge
@@ -120,6 +122,13 @@ Item {
                 radius: 2
                 color: "#474c53"
                 border.color: "#5c6269"
+                Text {
+                    anchors.centerIn: parent
+                    visible: picture.showKeyNumbers
+                    text: index + 1
+                    color: Qt.rgba(1, 1, 1, 0.75)
+                    font.pixelSize: Math.max(7, Math.min(parent.width, parent.height) * 0.62)
+                }
             }
         }
         DialPicture {
