@@ -4,6 +4,7 @@
 
 #include "platform/session/linux/LogindPowerWatcher.h"
 #include "tests/detection/LogCapture.h"
+#include "tests/support/PrivateBus.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -22,29 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A dbus-daemon of our own on a socket in a temporary directory.
-class PrivateBus {
- public:
-  PrivateBus() {
-    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-    if (daemon.isEmpty()) return;
-    m_daemon.start(daemon,
-                   {"--session", "--nofork", "--print-address", "--address=unix:path=" + m_dir.path() + "/bus"});
-    if (!m_daemon.waitForStarted(10000) || !m_daemon.waitForReadyRead(10000)) return;
-    m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-  }
-  ~PrivateBus() {
-    m_daemon.kill();
-    m_daemon.waitForFinished(10000);
-  }
-  QString address() const { return m_address; }
-
- private:
-  QTemporaryDir m_dir;
-  QProcess m_daemon;
-  QString m_address;
-};
 
 // Answers Inhibit with one end of a pipe and keeps the other, so the test
 // sees when the watcher lets go of its lock: the pipe reports hang-up once

@@ -3,10 +3,15 @@
 // running driver's window forward instead of starting another driver.
 
 #include "tests/platform/InputXvfbServer.h"
+#include "tests/support/PrivateBus.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +21,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+// Xlib's type macros would rename the types moc writes out.
+#undef Bool
+#undef Status
 
 namespace {
 
@@ -63,8 +71,15 @@ class WindowProgram : public ::testing::Test {
     if (m_display) XCloseDisplay(m_display);
   }
 
-  void start(QProcess& driver, const QStringList& arguments) {
+  void start(QProcess& driver, const QStringList& arguments, const QString& sessionBus = QString()) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Only the bus a test gives: a desktop's own session bus may have a tray
+    // host that would take the icon from the test's tray.
+    if (sessionBus.isEmpty()) {
+      environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    } else {
+      environment.insert("DBUS_SESSION_BUS_ADDRESS", sessionBus);
+    }
     environment.insert("HOME", m_home);
     environment.insert("XDG_DATA_HOME", m_home + "/data");
     environment.insert("XDG_CONFIG_HOME", m_home + "/config");
@@ -95,6 +110,8 @@ class WindowProgram : public ::testing::Test {
     clock.start();
     while (!done()) {
       if (clock.elapsed() > timeoutMs) return false;
+      // Stand-ins of desktop services in this process answer meanwhile.
+      QCoreApplication::processEvents();
       QThread::msleep(20);
     }
     return true;
@@ -138,7 +155,9 @@ TEST_F(WindowProgram, ASecondStartEndsAtOnceAndShowsTheFirstsHiddenWindow) {
   ASSERT_TRUE(m_second.waitForFinished(20000));
   EXPECT_EQ(m_second.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(m_second.exitCode(), 0);
-  if (windowBuiltIn()) EXPECT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
+  if (windowBuiltIn()) {
+    EXPECT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
+  }
   // Only the first wrote a start line.
   EXPECT_EQ(log().count("================progress start================"), 1);
 
@@ -244,3 +263,65 @@ TEST_F(WindowProgram, TheTrayIconDocksAndAClickOnItShowsTheWindow) {
     return waitFor([&] { return windowViewable(); }, 300);
   })) << log().toStdString();
 }
+
+namespace {
+
+// The tray of desktops that show StatusNotifier icons (Plasma, GNOME with the
+// AppIndicator extension, most panels of today): a watcher on the session bus
+// says a host is there and takes the items' registrations.
+class StatusNotifierWatcher : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+  Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isStatusNotifierHostRegistered)
+  Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+  Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredStatusNotifierItems)
+
+ public:
+  bool isStatusNotifierHostRegistered() const { return true; }
+  int protocolVersion() const { return 0; }
+  QStringList registeredStatusNotifierItems() const { return m_items; }
+
+ public slots:
+  void RegisterStatusNotifierItem(const QString& service) { m_items << service; }
+  void RegisterStatusNotifierHost(const QString&) {}
+
+ signals:
+  void StatusNotifierItemRegistered(const QString& service);
+
+ private:
+  QStringList m_items;
+};
+
+}  // namespace
+
+// On such a desktop the driver's icon registers with the watcher, and the
+// host activating it (the user's click) brings the settings window up.
+TEST_F(WindowProgram, TheStatusNotifierIconRegistersAndActivatingItShowsTheWindow) {
+  PrivateBus bus;
+  if (bus.address().isEmpty()) GTEST_SKIP() << "dbus-daemon is not installed";
+  StatusNotifierWatcher watcher;
+  {
+    QDBusConnection host = QDBusConnection::connectToBus(bus.address(), "tray-host");
+    ASSERT_TRUE(host.registerObject("/StatusNotifierWatcher", &watcher,
+                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                        QDBusConnection::ExportAllSignals));
+    ASSERT_TRUE(host.registerService("org.kde.StatusNotifierWatcher"));
+  }
+  start(m_first, {"--hidden", "--simulate", "LarkA"}, bus.address());
+  ASSERT_TRUE(waitFor([&] { return started(); })) << log().toStdString();
+  if (!windowBuiltIn()) GTEST_SKIP() << "this build has no settings window";
+  ASSERT_TRUE(waitFor([&] { return !watcher.registeredStatusNotifierItems().isEmpty(); }))
+      << "the tray icon never registered" << log().toStdString();
+  EXPECT_FALSE(windowViewable());
+
+  QDBusConnection host = QDBusConnection::connectToBus(bus.address(), "tray-host");
+  QDBusMessage activate =
+      QDBusMessage::createMethodCall(watcher.registeredStatusNotifierItems().first(), "/StatusNotifierItem",
+                                     "org.kde.StatusNotifierItem", "Activate");
+  activate << 10 << 10;
+  host.asyncCall(activate);
+  EXPECT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
+  QDBusConnection::disconnectFromBus("tray-host");
+}
+
+#include "WindowProgramTest.moc"

@@ -6,6 +6,7 @@
 #include "SpawnedProgram.h"
 
 #include "platform/session/linux/KWinForegroundWatcher.h"
+#include "tests/support/PrivateBus.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <QDBusPendingCall>
 #include <QFile>
 #include <QJSEngine>
-#include <QProcess>
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,18 +108,13 @@ class FakeKWinScript : public QObject {
 class ForegroundKWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address"});
-    if (!m_daemon.waitForStarted(5000)) GTEST_SKIP() << "no dbus-daemon";
-    (void)QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000);
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    ASSERT_FALSE(m_address.isEmpty());
+    if (m_bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon";
+    m_address = m_bus.address();
   }
   void TearDown() override {
     stopKWin();
     QDBusConnection::disconnectFromBus("kwin");
     QDBusConnection::disconnectFromBus("driver");
-    m_daemon.kill();
-    m_daemon.waitForFinished();
   }
 
   QDBusConnection driverBus() { return QDBusConnection::connectToBus(m_address, "driver"); }
@@ -156,7 +151,7 @@ class ForegroundKWinTest : public ::testing::Test {
     return now;
   }
 
-  QProcess m_daemon;
+  PrivateBus m_bus;
   QString m_address;
   QThread m_kwinThread;
   FakeKWin* m_kwin = nullptr;
