@@ -300,13 +300,15 @@ TEST_F(WindowProgram, TheStatusNotifierIconRegistersAndActivatingItShowsTheWindo
   PrivateBus bus;
   if (bus.address().isEmpty()) GTEST_SKIP() << "dbus-daemon is not installed";
   StatusNotifierWatcher watcher;
-  {
-    QDBusConnection host = QDBusConnection::connectToBus(bus.address(), "tray-host");
-    ASSERT_TRUE(host.registerObject("/StatusNotifierWatcher", &watcher,
-                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
-                                        QDBusConnection::ExportAllSignals));
-    ASSERT_TRUE(host.registerService("org.kde.StatusNotifierWatcher"));
-  }
+  // The host's connection is named; it must not outlive this test's bus.
+  struct Disconnect {
+    ~Disconnect() { QDBusConnection::disconnectFromBus("tray-host"); }
+  } disconnectAtEnd;
+  QDBusConnection host = QDBusConnection::connectToBus(bus.address(), "tray-host");
+  ASSERT_TRUE(host.registerObject("/StatusNotifierWatcher", &watcher,
+                                  QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                      QDBusConnection::ExportAllSignals));
+  ASSERT_TRUE(host.registerService("org.kde.StatusNotifierWatcher"));
   start(m_first, {"--hidden", "--simulate", "LarkA"}, bus.address());
   ASSERT_TRUE(waitFor([&] { return started(); })) << log().toStdString();
   if (!windowBuiltIn()) GTEST_SKIP() << "this build has no settings window";
@@ -314,14 +316,12 @@ TEST_F(WindowProgram, TheStatusNotifierIconRegistersAndActivatingItShowsTheWindo
       << "the tray icon never registered" << log().toStdString();
   EXPECT_FALSE(windowViewable());
 
-  QDBusConnection host = QDBusConnection::connectToBus(bus.address(), "tray-host");
   QDBusMessage activate =
       QDBusMessage::createMethodCall(watcher.registeredStatusNotifierItems().first(), "/StatusNotifierItem",
                                      "org.kde.StatusNotifierItem", "Activate");
   activate << 10 << 10;
   host.asyncCall(activate);
   EXPECT_TRUE(waitFor([&] { return windowViewable(); })) << log().toStdString();
-  QDBusConnection::disconnectFromBus("tray-host");
 }
 
 #include "WindowProgramTest.moc"

@@ -109,7 +109,6 @@ class ForegroundKWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (m_bus.address().isEmpty()) GTEST_SKIP() << "no dbus-daemon";
-    m_address = m_bus.address();
   }
   void TearDown() override {
     stopKWin();
@@ -117,12 +116,12 @@ class ForegroundKWinTest : public ::testing::Test {
     QDBusConnection::disconnectFromBus("driver");
   }
 
-  QDBusConnection driverBus() { return QDBusConnection::connectToBus(m_address, "driver"); }
+  QDBusConnection driverBus() { return QDBusConnection::connectToBus(m_bus.address(), "driver"); }
 
   // KWin runs on a thread of its own, as it is a process of its own: the
   // watcher's calls to it block until it answers.
   void startKWin() {
-    QDBusConnection bus = QDBusConnection::connectToBus(m_address, "kwin");
+    QDBusConnection bus = QDBusConnection::connectToBus(m_bus.address(), "kwin");
     ASSERT_TRUE(bus.isConnected());
     m_kwin = new FakeKWin(bus);
     m_script = new FakeKWinScript(m_kwin);
@@ -152,7 +151,6 @@ class ForegroundKWinTest : public ::testing::Test {
   }
 
   PrivateBus m_bus;
-  QString m_address;
   QThread m_kwinThread;
   FakeKWin* m_kwin = nullptr;
   FakeKWinScript* m_script = nullptr;
