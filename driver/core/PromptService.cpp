@@ -20,7 +20,10 @@ PromptService::Answer showBox(const PromptService::Prompt& prompt) {
   if (prompt.buttons == PromptService::Prompt::Buttons::OkCancel) buttons = QMessageBox::Ok | QMessageBox::Cancel;
   if (prompt.buttons == PromptService::Prompt::Buttons::YesNo) buttons = QMessageBox::Yes | QMessageBox::No;
   QMessageBox box(icon, prompt.title, prompt.text, buttons);
-  box.setTextFormat(Qt::AutoText);
+  // The text may carry names from outside (programs, files, processes):
+  // shown as they are, never read as markup. The informative text is ours
+  // and may hold a link.
+  box.setTextFormat(Qt::PlainText);
   if (!prompt.informativeText.isEmpty()) box.setInformativeText(prompt.informativeText);
   switch (box.exec()) {
     case QMessageBox::Ok: return PromptService::Answer::Ok;

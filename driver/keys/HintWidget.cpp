@@ -25,6 +25,10 @@ HintWidget::HintWidget(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_label);
   m_label->setAlignment(Qt::AlignCenter);
+  // A hint names a key's function, and a custom name is the user's own
+  // text from the settings: shown as it is, never read as markup (an <img>
+  // in it would have the label open whatever file it names).
+  m_label->setTextFormat(Qt::PlainText);
   m_label->setStyleSheet(QString::fromUtf8(kStyleSheet));
   connect(m_hideTimer, &QTimer::timeout, this, &HintWidget::hideHint);
 }

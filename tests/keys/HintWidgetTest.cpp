@@ -1,6 +1,7 @@
 // The hint popup on the offscreen platform.
 
 #include "driver/keys/HintWidget.h"
+#include "tests/support/FifoTrap.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +109,24 @@ TEST(HintWidget, PlacedCentredAbove150PixelsFromTheBottom) {
   QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
   hint.moveHintTextPos(desktop);
   EXPECT_EQ(hint.pos(), QPoint(desktop.x() + (desktop.width() - 40) / 2, desktop.y() + desktop.height() - 150));
+}
+
+// A custom key name is the user's own text from the settings (or from an
+// imported file): markup in it is shown as it stands. Read as rich text, an
+// <img> naming a FIFO blocked the whole driver when the key was pressed.
+TEST(HintWidget, ShowsACustomNameAsItStandsAndOpensNothingItNames) {
+  FifoTrap fifo;
+  ASSERT_TRUE(fifo.made());
+  HintWidget hint;
+  hint.showHint(QStringLiteral("<img src=\"%1\">").arg(fifo.path()));
+  hint.label()->grab();  // lays the text out and paints it
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(fifo.wasOpened());
+  EXPECT_EQ(hint.text(), QStringLiteral("<img src=\"%1\">").arg(fifo.path()));
+
+  // A tag is not obeyed: a line break in markup leaves one line.
+  hint.showHint("<b>x</b>");
+  const int oneLine = hint.label()->sizeHint().height();
+  hint.showHint("<b>x</b><br>y");
+  EXPECT_EQ(hint.label()->sizeHint().height(), oneLine);
 }

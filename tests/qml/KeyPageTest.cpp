@@ -12,6 +12,7 @@
 #include "driver/core/Trans.h"
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/session/sim/SimForeground.h"
+#include "tests/support/FifoTrap.h"
 
 #include <gtest/gtest.h>
 
@@ -347,6 +348,41 @@ TEST_F(KeyPage, ARecordedShortcutIsWhatTheTabletTypesBack) {
   click("disableShortKey");
   EXPECT_TRUE(config.getDisableShortKey());
   EXPECT_EQ(typedByTabletKey(1, 400), QStringList());
+}
+
+// Custom key names and program names come from the settings file (an
+// imported one too) and from desktop entries: shown as they stand, never
+// read as markup that makes the window open a file an <img> names.
+TEST_F(KeyPage, NamesFromTheSettingsAndDesktopEntriesAreShownAsTheyStand) {
+  FifoTrap fifo;
+  ASSERT_TRUE(fifo.made());
+  ConfigFile& config = harness.config();
+  ASSERT_TRUE(harness.arrive(CFG_MesaA));
+  const QString trap = QStringLiteral("<img src=\"%1\">").arg(fifo.path());
+  config.setComboxIndex(K1, KeyHostKey);
+  config.setShortcutkeyEnum(K1, ECusShortcutkey);
+  config.setDisplayText(K1, trap + "#[Ctrl]+[S]");
+  config.setComboxIndex(K2, KeyHostKey);
+  config.setShortcutkeyEnum(K2, ECusShortcutkey);
+  config.setDisplayText(K2, "<b>x</b><br>y#[Ctrl]+[Z]");
+  config.addProgramList("/opt/paint/<i>paint<br>er");
+  arriveOnKeyPage(CFG_MesaA);
+  harness.grab();
+
+  EXPECT_EQ(shown("key_K1"), trap);
+  EXPECT_EQ(shown("key_K2"), "<b>x</b><br>y");
+  auto lines = [](QQuickItem* text) { return text ? text->property("lineCount").toInt() : -1; };
+  EXPECT_EQ(lines(item("key_K2")->property("contentItem").value<QQuickItem*>()), 1) << "a <br> is not obeyed";
+  QQuickItem* program = item("programEntry_1");
+  EXPECT_EQ(program->property("text").toString(), "<i>paint<br>er");
+  EXPECT_EQ(lines(harness.item("programName", program)), 1);
+  click("programEntry_1");
+  click("removeProgram");
+  ASSERT_TRUE(isOpen("removeProgramsDialog"));
+  EXPECT_EQ(lines(item("removeProgramsQuestion")), 1);
+  click("dialogCancel");
+  harness.grab();
+  EXPECT_FALSE(fifo.wasOpened()) << "the window followed a custom name to the file it names";
 }
 
 TEST_F(KeyPage, BrowsingChoosesAnyFileAsTheProgram) {

@@ -17,9 +17,12 @@ AbstractButton {
     font.pixelSize: Theme.smallFontSize
     Accessible.name: text
     Accessible.role: Accessible.RadioButton
-    ToolTip.visible: hovered && path !== ""
-    ToolTip.text: path
-    ToolTip.delay: 600
+    // The name and the path come from the settings or a desktop entry: shown
+    // as plain text, never read as markup.
+    TesselToolTip {
+        visible: entry.hovered && entry.path !== ""
+        text: entry.path
+    }
 
     contentItem: Column {
         spacing: 4
@@ -40,6 +43,7 @@ AbstractButton {
                 Text {
                     anchors.centerIn: parent
                     text: entry.text.charAt(0).toUpperCase()
+                    textFormat: Text.PlainText
                     font.family: Theme.fontFamily
                     font.pixelSize: 13
                     font.bold: true
@@ -65,10 +69,12 @@ AbstractButton {
             }
         }
         Text {
+            objectName: "programName"
             width: parent.width
             leftPadding: 4
             rightPadding: 4
             text: entry.text
+            textFormat: Text.PlainText
             font: entry.font
             color: Theme.text
             horizontalAlignment: Text.AlignHCenter

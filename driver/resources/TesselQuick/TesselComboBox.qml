@@ -32,6 +32,7 @@ ComboBox {
             color: Theme.text
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter
+            textFormat: Text.PlainText
         }
         background: Rectangle {
             color: parent.highlighted ? Theme.hover : "transparent"
@@ -49,8 +50,10 @@ ComboBox {
         Behavior on rotation { NumberAnimation { duration: Theme.animationMs } }
     }
 
+    // The shown text may be a custom name or a program's: never markup.
     contentItem: Text {
         text: control.displayText
+        textFormat: Text.PlainText
         font: control.font
         color: Theme.text
         opacity: control.enabled ? 1 : 0.5

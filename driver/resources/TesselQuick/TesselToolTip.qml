@@ -9,6 +9,7 @@ ToolTip {
     font.pixelSize: Theme.smallFontSize
     contentItem: Text {
         text: control.text
+        textFormat: Text.PlainText
         font: control.font
         color: Theme.dark ? Theme.text : "#ffffff"
     }
