@@ -82,6 +82,17 @@ TEST_F(DisplayInfoProgram, PrintsTheNameInARawEdid) {
   EXPECT_EQ(run.out, "\n");
 }
 
+// A monitor's name is whatever bytes its EDID holds: a quote must not end
+// the quoted name early, and CR or ESC must not reach the terminal.
+TEST_F(DisplayInfoProgram, MonitorNamesAreEscapedAsTheOtherToolsEscapeTheirTexts) {
+  writeFile(m_dir + "/edids/forged.bin", edidNamed("A\"B\\C\r\x1b[2J"));
+  writeFile(m_dir + "/forged.txt", "DP-1 0 0 1920 1080 0 edids/forged.bin\n");
+  const ProgramRun run = displayinfo({"--outputs", m_dir + "/forged.txt"});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out.split('\n').value(0), "output DP-1 0 0 1920 1080 0 \"A\\\"B\\\\C\\r\\x1b[2J\"");
+  EXPECT_EQ(displayinfo({"--edid", m_dir + "/edids/forged.bin"}).out, "A\"B\\C\\r\\x1b[2J\n");
+}
+
 TEST_F(DisplayInfoProgram, RefusesWithOneLineAndCodeTwo) {
   writeFile(m_dir + "/bad.txt", "# fine\nDP-1 0 0 2560 1440 0 -\nHDMI-1 0 0 1920 1080 4 -\n");
   writeFile(m_dir + "/missing-edid.txt", "DP-1 0 0 2560 1440 0 nowhere.bin\n");

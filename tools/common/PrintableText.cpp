@@ -1,6 +1,6 @@
-#include "tools/tabletreplay/ReplayText.h"
+#include "tools/common/PrintableText.h"
 
-namespace ReplayText {
+namespace PrintableText {
 
 QString escaped(const QString& text) {
   QString out;
@@ -24,4 +24,11 @@ QString escaped(const QString& text) {
   return out;
 }
 
-}  // namespace ReplayText
+QString quoted(const QString& text) {
+  QString inner = text;
+  inner.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+  inner.replace(QLatin1Char('"'), QLatin1String("\\\""));
+  return QLatin1Char('"') + escaped(inner) + QLatin1Char('"');
+}
+
+}  // namespace PrintableText

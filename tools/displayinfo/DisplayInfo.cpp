@@ -4,6 +4,7 @@
 #include "driver/display/EdidMonitorName.h"
 #include "driver/tablet/ModelTable.h"
 #include "platform/display/sim/SimDisplayOutputs.h"
+#include "tools/common/PrintableText.h"
 #include "tools/displayinfo/OutputsFile.h"
 
 #include <QTextStream>
@@ -64,7 +65,8 @@ int run(const Options& options, QTextStream& out, QString& error) {
   if (!options.edidFile.isEmpty()) {
     QByteArray edid;
     if (!OutputsFile::readSmallFile(options.edidFile, kEdidLimit, edid, error)) return 2;
-    out << edidMonitorName(edid) << '\n';
+    // A monitor's name is whatever its maker (or a forger) put in the EDID.
+    out << PrintableText::escaped(edidMonitorName(edid)) << '\n';
     return 0;
   }
   if (!options.outputsFile.isEmpty()) {
@@ -78,10 +80,13 @@ int run(const Options& options, QTextStream& out, QString& error) {
   const QString penDisplay = monitors.findPenDisplayDevice();
   for (const MonitorRecord& record : monitors.monitors()) {
     const QRect& rect = record.monitorRect;
-    out << "output " << record.adapterDeviceName << ' ' << rect.x() << ' ' << rect.y() << ' ' << rect.width() << ' '
-        << rect.height() << ' ' << record.displayMode.displayOrientation << " \"" << record.monitorName << "\"\n";
+    out << "output " << PrintableText::escaped(record.adapterDeviceName) << ' ' << rect.x() << ' ' << rect.y() << ' '
+        << rect.width() << ' ' << rect.height() << ' ' << record.displayMode.displayOrientation << ' '
+        << PrintableText::quoted(record.monitorName) << '\n';
   }
-  out << (penDisplay.isEmpty() ? QStringLiteral("pendisplay") : QStringLiteral("pendisplay ") + penDisplay) << '\n';
+  out << (penDisplay.isEmpty() ? QStringLiteral("pendisplay")
+                               : QStringLiteral("pendisplay ") + PrintableText::escaped(penDisplay))
+      << '\n';
   return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "tools/tabletreplay/ReplayInput.h"
 
-#include "tools/tabletreplay/ReplayText.h"
+#include "tools/common/PrintableText.h"
 
 #include <QFileDevice>
 #include <QRegExp>
@@ -53,7 +53,7 @@ LineRead readLine(QIODevice& in, QByteArray& line) {
 }  // namespace
 
 QString printable(const QString& text, int limit) {
-  return ReplayText::escaped(text.left(limit)) + (text.size() > limit ? QStringLiteral("...") : QString());
+  return PrintableText::escaped(text.left(limit)) + (text.size() > limit ? QStringLiteral("...") : QString());
 }
 
 bool parse(QIODevice& in, int reportLength, std::vector<ReplayStep>& steps, QString& error) {

@@ -1,6 +1,6 @@
 #include "tools/tabletreplay/ReplayOutputs.h"
 
-#include "tools/tabletreplay/ReplayText.h"
+#include "tools/common/PrintableText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,7 +45,7 @@ void PrintingInputInjector::sendWheel(int delta) {
 
 bool PrintingProgramStarter::startDetached(const QString& path) {
   // The path comes from the settings file: escaped, it stays one line.
-  m_log.line(QStringLiteral("run ") + ReplayText::escaped(path));
+  m_log.line(QStringLiteral("run ") + PrintableText::escaped(path));
   return !path.isEmpty();
 }
 

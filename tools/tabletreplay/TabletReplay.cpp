@@ -10,7 +10,7 @@
 #include "platform/hid/sim/SimHidDevice.h"
 #include "platform/system/sim/SimulatedPlatform.h"
 #include "tools/tabletreplay/ReplayOutputs.h"
-#include "tools/tabletreplay/ReplayText.h"
+#include "tools/common/PrintableText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,7 +114,7 @@ int TabletReplay::run(const std::vector<ReplayStep>& steps) {
       Tablet* tablet = device.tablet();
       QObject::connect(
           tablet, &Tablet::functionHint, tablet,
-          [&log](const QString& text) { log.line("hint " + ReplayText::escaped(text)); }, Qt::DirectConnection);
+          [&log](const QString& text) { log.line("hint " + PrintableText::escaped(text)); }, Qt::DirectConnection);
       QObject::connect(
           tablet, &Tablet::showTabletDriver, tablet, [&log] { log.line(QStringLiteral("showdriver")); },
           Qt::DirectConnection);
