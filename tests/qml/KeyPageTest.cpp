@@ -350,6 +350,56 @@ TEST_F(KeyPage, ARecordedShortcutIsWhatTheTabletTypesBack) {
   EXPECT_EQ(typedByTabletKey(1, 400), QStringList());
 }
 
+// Ctrl and the main keyboard's "+" once lost the "+" and held only Ctrl.
+TEST_F(KeyPage, TheMainKeyboardPlusIsRecordedAsAKeyTheTabletTypes) {
+  arriveOnKeyPage(CFG_LarkA);
+  const QString key = tabletKeyCombo();
+  choose(key, KeyHostKey);
+  click("customShortcut");
+  QQuickItem* recorder = item("shortcutRecorder");
+  // On most layouts "+" is the shifted "=" key: typed back as just that.
+  QTest::keyClick(harness.window(), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Shift]+[=]");
+  // A layout with a "+" key of its own: the keypad plus gives "+" on any.
+  QTest::keyClick(harness.window(), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(recorder->property("shortcut").toString(), "[Ctrl]+[Plus]");
+  click("dialogAccept");
+  EXPECT_EQ(typedByTabletKey(), QStringList({"0x11 down", "0x6B down", "0x11 up", "0x6B up", "0x11 up", "0x6B up"}));
+}
+
+// The function lists are translated texts, rebuilt by a language switch;
+// every key keeps the function it shows, and the key-layout help follows.
+TEST_F(KeyPage, ALanguageSwitchKeepsEveryKeysFunctionAndTheKeyLayoutHelpFollows) {
+  harness.trans().reTrans(QString::fromUtf8("中文"));
+  arriveOnKeyPage(CFG_MesaA);
+  choose("key_K1", 8);
+  ASSERT_EQ(shown("key_K1"), "撤销");
+  QStringList combos;
+  for (int k = 1; k <= 8; ++k) combos << QStringLiteral("key_K%1").arg(k);
+  for (int r = 1; r <= 6; ++r) combos << QStringLiteral("key_R%1").arg(r);
+  combos << "penUpKey" << "penDownKey";
+  QList<int> rows;
+  for (const QString& combo : combos) rows << shownRow(combo);
+  emit harness.tablet().longPressCenterKey(CFG_MesaA);
+  harness.settle(100);
+  auto helpText = [&](const char* name) {
+    auto* help = qobject_cast<QQuickWindow*>(item("keyLayoutHelp")->property("item").value<QObject*>());
+    QQuickItem* label = help ? harness.item(name, help->contentItem()) : nullptr;
+    return label ? label->property("text").toString() : QString();
+  };
+  ASSERT_EQ(helpText("keyLayoutK1"), "K1:  撤销");
+
+  harness.trans().reTrans("English");
+  harness.settle(100);
+  for (int i = 0; i < combos.size(); ++i) EXPECT_EQ(shownRow(combos[i]), rows[i]) << combos[i].toStdString();
+  EXPECT_EQ(shown("key_K1"), "Undo");
+  EXPECT_EQ(shown("key_R1"), "Mouse Scroll");
+  EXPECT_EQ(shown("penUpKey"), "Right mouse button");
+  EXPECT_EQ(helpText("keyLayoutK1"), "K1:  Undo");
+  EXPECT_EQ(helpText("keyLayoutR1"), "R1:  " + shown("key_R1"));
+  harness.trans().reTrans(QString::fromUtf8("中文"));
+}
+
 // Custom key names and program names come from the settings file (an
 // imported one too) and from desktop entries: shown as they stand, never
 // read as markup that makes the window open a file an <img> names.

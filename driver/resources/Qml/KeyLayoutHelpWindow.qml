@@ -34,8 +34,13 @@ Window {
         return w > 0 && h > 0 ? w / h : 1.6
     }
 
+    // Counts the key page's reloads that may have changed what it left
+    // (another language); the key texts are read again on each.
+    property int textsRevision: 0
+    function refresh() { textsRevision++ }
+
     // The key page leaves there what each key's combo box shows.
-    function describe(keyType) {
+    function describe(keyType, revision) {
         var text = configFile.getDisPlayTextFromMap(keyType)
         return text !== "" ? text : "—"
     }
@@ -120,7 +125,7 @@ Window {
                         height: 26
                         elide: Text.ElideRight
                         textFormat: Text.PlainText
-                        text: "K" + (index + 1) + ":  " + help.describe(MyQmlEnum.K1 + index)
+                        text: "K" + (index + 1) + ":  " + help.describe(MyQmlEnum.K1 + index, help.textsRevision)
                     }
                 }
                 // keeps the roller entries in the second column
@@ -136,7 +141,7 @@ Window {
                         height: 26
                         elide: Text.ElideRight
                         textFormat: Text.PlainText
-                        text: "R" + (index + 1) + ":  " + help.describe(MyQmlEnum.R1 + index)
+                        text: "R" + (index + 1) + ":  " + help.describe(MyQmlEnum.R1 + index, help.textsRevision)
                     }
                 }
             }

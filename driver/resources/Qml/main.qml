@@ -81,6 +81,18 @@ Window {
         target: configFile
         function onKeyGroupNameChanged() { keyPage.reload() }
     }
+    // Another language rebuilds the translated function lists, and a combo
+    // box whose list is rebuilt falls back to its first row: the pages with
+    // key combo boxes show the stored choices again, and the key-layout help
+    // lists what they now show.
+    Connections {
+        target: trans
+        function onCurrentLanguageChanged() {
+            penPage.reload()
+            keyPage.reload()
+            if (keyLayoutHelp.item) keyLayoutHelp.item.refresh()
+        }
+    }
     Binding {
         target: Theme
         property: "fontFamily"
