@@ -194,6 +194,37 @@ TEST_F(ForegroundKWinTest, FollowsTheWindowsKWinActivates) {
   EXPECT_EQ(unloaded, plugins) << "the script goes with the watcher";
 }
 
+// Each arrival starts the foreground loop with a new watcher, and the loop
+// keeps the last window number it acted on: a new watcher must not give
+// another window that number, or the loop takes it for the same window and
+// never switches the key group.
+TEST_F(ForegroundKWinTest, ANewWatcherNeverReusesTheNumberOfAnotherWindow) {
+  startKWin();
+  QTemporaryDir programs;
+  SpawnedProgram krita(programs.path() + "/krita", "krita");
+  ASSERT_TRUE(krita.running());
+  quint64 last = 0;
+  {
+    KWinForegroundWatcher watcher(driverBus());
+    ASSERT_TRUE(watcher.isWatching());
+    activate(int(krita.pid()), "{000A}");
+    const quint64 first = waitForWindowChange(watcher, 0);
+    activate(int(krita.pid()), "{000B}");
+    last = waitForWindowChange(watcher, first);
+    ASSERT_NE(last, first);
+  }
+  KWinForegroundWatcher watcher(driverBus());
+  ASSERT_TRUE(watcher.isWatching());
+  // The window still in front, as the new script finds it, keeps its
+  // number: nothing new to report.
+  activate(int(krita.pid()), "{000B}");
+  EXPECT_EQ(waitForWindowChange(watcher, 0), last);
+  activate(int(krita.pid()), "{000C}");
+  const quint64 next = waitForWindowChange(watcher, last);
+  EXPECT_NE(next, last);
+  EXPECT_NE(next, 0u);
+}
+
 TEST_F(ForegroundKWinTest, WithoutKWinThereIsNothingToWatch) {
   EXPECT_FALSE(KWinForegroundWatcher::kwinPresent(driverBus()));
   KWinForegroundWatcher watcher(driverBus());

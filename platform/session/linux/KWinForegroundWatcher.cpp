@@ -6,6 +6,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QLoggingCategory>
+#include <QMutex>
 
 #include <unistd.h>
 #include <atomic>
@@ -22,6 +23,25 @@ const char kScriptingInterface[] = "org.kde.kwin.Scripting";
 constexpr int kCallTimeoutMs = 2000;
 
 std::atomic_int s_watchers{0};
+
+// KWin names windows by an id of its own; the foreground loop wants numbers.
+// The numbers are the process's, not one watcher's: the loop keeps the last
+// number it acted on across a replug, which makes a new watcher, and a new
+// watcher counting from 1 again would give another window that same number.
+// The window last numbered keeps its number, so the window still in front
+// after a replug is not taken for a new one.
+QMutex s_numbersLock;
+quint64 s_lastNumber = 0;
+QString s_lastNumberedId;
+
+quint64 windowNumberOf(const QString& windowId) {
+  QMutexLocker locker(&s_numbersLock);
+  if (windowId != s_lastNumberedId) {
+    s_lastNumberedId = windowId;
+    ++s_lastNumber;
+  }
+  return s_lastNumber;
+}
 
 // Plasma 6 names the active window workspace.activeWindow and its signal
 // windowActivated; Plasma 5 says client for window.
@@ -101,7 +121,7 @@ void KWinForegroundWatcher::activated(const QString& pid, const QString& windowI
   }
   if (windowId != m_activeId) {
     m_activeId = windowId;
-    m_active = ++m_windowNumbers;
+    m_active = windowNumberOf(windowId);
   }
   m_activePid = pid.toInt();
 }

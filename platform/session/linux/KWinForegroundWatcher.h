@@ -52,7 +52,6 @@ class KWinForegroundWatcher : public QObject, public ForegroundWatcher {
   quint64 m_active = 0;
   int m_activePid = 0;
   QString m_activeId;
-  quint64 m_windowNumbers = 0;
 };
 
 }  // namespace platform
