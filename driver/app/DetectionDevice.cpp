@@ -40,6 +40,7 @@ DetectionDevice::~DetectionDevice() = default;
 
 void DetectionDevice::scanDevices() {
   m_connected = false;
+  m_connectedName.clear();
   QVector<platform::PresentHidDevice> devices;
   if (!m_devices->listPresent(devices)) {
     qCDebug(lcDetection) << "NO hid device";
@@ -58,6 +59,7 @@ void DetectionDevice::scanDevices() {
       continue;
     }
     m_connected = true;
+    m_connectedName = device.name;
     emit s_devTypeAndState(MyQmlEnum::VARNEX(devType), true);
     return;
   }
@@ -80,13 +82,17 @@ void DetectionDevice::onDeviceArrived(const QString& name) {
   const int devType = ModelTable::recognise(name);
   if (devType == -1 || m_connected) return;
   m_connected = true;
+  m_connectedName = name;
   emit s_devTypeAndState(MyQmlEnum::VARNEX(devType), true);
 }
 
 void DetectionDevice::onDeviceRemoved(const QString& name) {
   const int devType = ModelTable::recognise(name);
-  if (devType == -1 || !m_connected) return;
+  // Names are compared as the model recognition reads them, without regard
+  // to case.
+  if (devType == -1 || !m_connected || name.compare(m_connectedName, Qt::CaseInsensitive) != 0) return;
   m_connected = false;
+  m_connectedName.clear();
   emit s_devTypeAndState(MyQmlEnum::VARNEX(devType), false);
 }
 

@@ -19,6 +19,8 @@ class PowerWatcher;
 //
 // Arrival and removal are each reported once per plug-in: a second arrival
 // before a removal, and a removal without a reported arrival, are dropped.
+// Only the removal of the device whose arrival was reported counts: another
+// tablet unplugged meanwhile leaves the one in use alone.
 class DetectionDevice : public QWidget {
   Q_OBJECT
 
@@ -62,4 +64,6 @@ class DetectionDevice : public QWidget {
   std::unique_ptr<platform::DeviceWatcher> m_devices;
   std::unique_ptr<platform::PowerWatcher> m_power;
   bool m_connected = false;
+  // The device whose arrival was reported while m_connected is set.
+  QString m_connectedName;
 };

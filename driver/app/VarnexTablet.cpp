@@ -157,27 +157,35 @@ void VarnexTablet::getDevName(int devType, bool isArrival, QString& devName, QSt
 
 void VarnexTablet::onDevArrivalOrRemove(MyQmlEnum::VARNEX devType, bool isArrival) {
   qCDebug(lcController) << "devType:" << devType << " isDevArrival:" << isArrival;
+  const quint64 event = ++m_plugEvents;
   m_devType = devType;
   m_isConnected = isArrival;
 
   if (!isArrival) {
     m_devName.clear();
+    // A long press begun on the tablet that left would show its keys later.
+    if (m_longPressTimer) m_longPressTimer->stop();
     m_devOperateThread->endReadingDev();
     m_processInfo.requestInterruption();
+    // The firmware interface belongs to the tablet that left; one kept open
+    // (a boot loader whose upgrade was not started) would answer for the next.
+    if (m_firmwareUpgrade.iapDevice()) m_firmwareUpgrade.closeIapDevicePort();
     if (m_calibrationWidget) {
       m_calibrationWidget->deleteLater();
       m_calibrationWidget = nullptr;
     }
-  } else if (!startDevice(devType)) {
+  } else if (!startDevice(devType, event)) {
     // Not opened (boot loader, or the device path refused): nothing is left
-    // half open, and the window is not told of a tablet it cannot use.
-    m_isConnected = false;
+    // half open, and the window is not told of a tablet it cannot use. A
+    // removal or arrival handled while this one waited on the user (the
+    // boot loader's prompts) has set the state already.
+    if (event == m_plugEvents) m_isConnected = false;
     return;
   }
   emit devStateChanged(isArrival, devType);
 }
 
-bool VarnexTablet::startDevice(MyQmlEnum::VARNEX devType) {
+bool VarnexTablet::startDevice(MyQmlEnum::VARNEX devType, quint64 event) {
   getDevName(devType, true, m_devName, m_devModel);
   ConfigFile* config = ConfigFile::instance();
   if (const ModelEntry* model = ModelTable::byDevType(devType))
@@ -192,12 +200,17 @@ bool VarnexTablet::startDevice(MyQmlEnum::VARNEX devType) {
     // back as a tablet when that is done.
     return false;
   }
+  // The firmware's prompts wait on the user with events running: a replug
+  // meanwhile has been handled on its own, and this arrival is over.
+  if (event != m_plugEvents) return false;
 
   m_sysInfoTask.waitForFinished();
   m_sysInfoTask = QtConcurrent::run([this] { setSysInfo(); });
 
   if (!m_devOperateThread->startReadingDev(devType, &m_firmwareUpgrade)) {
-    m_devOperateThread->endReadingDev();
+    // The device thread's message waits on the user too; what arrived
+    // meanwhile is not ours to close.
+    if (event == m_plugEvents) m_devOperateThread->endReadingDev();
     return false;
   }
   applyStoredSettings();
@@ -289,13 +302,10 @@ void VarnexTablet::setRotationAngle(int angle) {
   qCDebug(lcController) << "digitalScreenName:" << output;
   if (!output.isEmpty()) {
     m_displayMonitorDevice.rotateMonitor(output, orientation);
-    if (m_firstRotation) {
-      // The window sets the stored rotation when it loads; only a change the
-      // user makes later brings the drawing program back to the front.
-      m_firstRotation = false;
-    } else {
-      platform::WindowRaiser::current().raiseWindowOfClass(QString::fromLatin1(kRaisedAfterRotation));
-    }
+    // The window calls this only for a rotation the user picks (it never
+    // sets the stored one on loading), so every call, the first too, brings
+    // the drawing program back.
+    platform::WindowRaiser::current().raiseWindowOfClass(QString::fromLatin1(kRaisedAfterRotation));
   }
   m_screenInfo.refreshScreenRectLater();
 }

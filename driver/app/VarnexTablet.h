@@ -97,7 +97,9 @@ class VarnexTablet : public QObject {
 
  private:
   void setupQmlEngine();
-  bool startDevice(MyQmlEnum::VARNEX devType);
+  // `event` is the arrival's number in m_plugEvents; false also when a later
+  // arrival or removal overtook it.
+  bool startDevice(MyQmlEnum::VARNEX devType, quint64 event);
   void applyStoredSettings();
 
   DetectionDevice m_detection;
@@ -119,5 +121,7 @@ class VarnexTablet : public QObject {
   // The last setSysInfo() on the pool; waited for before this object goes.
   QFuture<void> m_sysInfoTask;
   QString m_devModel;
-  bool m_firstRotation = true;
+  // Counts arrivals and removals handled, so one that waited on the user
+  // can tell that another was handled meanwhile.
+  quint64 m_plugEvents = 0;
 };

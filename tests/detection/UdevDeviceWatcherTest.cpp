@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +52,11 @@ class PipeEventSource : public platform::HidrawEventSource {
     }
   }
   int writeEnd() const { return m_write; }
+  // Bytes written but not yet taken by the watcher.
+  int pendingInput() const {
+    int bytes = 0;
+    return ::ioctl(m_read, FIONREAD, &bytes) == 0 ? bytes : -1;
+  }
 
  private:
   int m_read = -1;
@@ -174,6 +180,35 @@ TEST_F(UdevDeviceWatcherTest, DetectionFollowsAPlugInAndUnplugThroughUdev) {
   EXPECT_EQ(reports[1][0].value<MyQmlEnum::VARNEX>(), MyQmlEnum::CFG_Fjord4Pro);
   EXPECT_FALSE(reports[1][1].toBool());
   (void)watcher;
+}
+
+// A scan (at start, or on waking) can find a node whose arrival udev has
+// announced but the watcher still holds back; its removal inside that time
+// must still reach detection, or detection stays "connected" and ignores
+// the tablet plugged back.
+TEST_F(UdevDeviceWatcherTest, ARemovalInsideTheSettleTimeOfANodeAScanReportedIsNotLost) {
+  std::unique_ptr<platform::UdevDeviceWatcher> made = makeWatcher();
+  platform::DeviceWatcher::installFactory(
+      [&made]() -> std::unique_ptr<platform::DeviceWatcher> { return std::move(made); });
+  DetectionDevice detection;
+  platform::DeviceWatcher::installFactory(nullptr);
+  QSignalSpy reports(&detection, &DetectionDevice::s_devTypeAndState);
+
+  tree.add(node(8, 0x3CA3, 0x0301));
+  announce("add hidraw8\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return events->pendingInput() == 0; }, 5000));
+  detection.scanDevices();
+  ASSERT_EQ(reports.size(), 1);
+  unplug(tree, 8);
+  announce("remove hidraw8\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() >= 2; }, 5000));
+  EXPECT_FALSE(reports[1][1].toBool());
+  EXPECT_FALSE(detection.isConnected());
+
+  tree.add(node(9, 0x3CA3, 0x0301));
+  announce("add hidraw9\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() >= 3; }, 5000)) << "the tablet plugged back is seen";
+  EXPECT_TRUE(reports[2][1].toBool());
 }
 
 }  // namespace

@@ -192,6 +192,11 @@ TEST_F(Controller, KeyCodesBecomeShortcutTexts) {
   EXPECT_EQ(controller.keyToString(Qt::CTRL | Qt::Key_Z), "[Ctrl]+[Z]");
   EXPECT_EQ(controller.keyToString(Qt::Key_F5), "[F5]");
   EXPECT_EQ(controller.keyToString(0), "");
+  // "+" joins the parts, so the plus key needs a name the key table types:
+  // the keypad plus, or with Shift the "=" key that carries "+".
+  EXPECT_EQ(controller.keyToString(Qt::CTRL | Qt::Key_Plus), "[Ctrl]+[Plus]");
+  EXPECT_EQ(controller.keyToString(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), "[Ctrl]+[Shift]+[=]");
+  EXPECT_EQ(controller.keyToString(Qt::Key_Plus), "[Plus]");
 }
 
 TEST_F(Controller, VersionAndSystemInformation) {
@@ -353,11 +358,14 @@ TEST_F(Controller, RotatingAPenDisplayTurnsItsMonitorAndLaterBringsTheDrawingPro
 
   // The window sets the stored angle when it loads: the monitor turns, but
   // nothing else is brought forward. An angle that is none of the four is 0°.
+  // The window calls it only for a rotation the user picks: the first
+  // already brings the drawing program back. An angle that is none of the
+  // four is 0°.
   controller.setRotationAngle(45);
   ASSERT_EQ(world.displays().modeChanges().size(), 1);
   EXPECT_EQ(world.displays().modeChanges()[0].outputName, "SIM-1");
   EXPECT_EQ(world.displays().modeChanges()[0].orientation, 0);
-  EXPECT_TRUE(raiser->raised().isEmpty());
+  EXPECT_EQ(raiser->raised(), QStringList{"class:Photoshop"});
   // The screen's new rectangle reaches the mapper once the desktop settled.
   EXPECT_TRUE(screenRects.wait(5000));
 
@@ -365,7 +373,7 @@ TEST_F(Controller, RotatingAPenDisplayTurnsItsMonitorAndLaterBringsTheDrawingPro
   ASSERT_EQ(world.displays().modeChanges().size(), 2);
   EXPECT_EQ(world.displays().modeChanges()[1].orientation, 3);
   EXPECT_EQ(world.displays().modeChanges()[1].size, QSize(1080, 1920));
-  EXPECT_EQ(raiser->raised(), QStringList{"class:Photoshop"});
+  EXPECT_EQ(raiser->raised(), QStringList({"class:Photoshop", "class:Photoshop"}));
 }
 
 TEST_F(Controller, RotatingATabletLeavesTheMonitorAlone) {
@@ -374,4 +382,100 @@ TEST_F(Controller, RotatingATabletLeavesTheMonitorAlone) {
   controller.setRotationAngle(90);
   controller.setRotationAngle(180);
   EXPECT_TRUE(world.displays().modeChanges().isEmpty());
+}
+
+TEST_F(Controller, WhatBelongsToATabletThatLeftGoesWithIt) {
+  plugIn("LarkC");
+  VarnexTablet& controller = startController();
+  QSignalSpy longPresses(&controller, &VarnexTablet::longPressCenterKey);
+  // The dial's centre key is held as the cable goes: no key layout for a
+  // tablet that is gone.
+  emit controller.devOperateThread()->swiveCenterKey(true);
+  ASSERT_TRUE(controller.longPressTimer()->isActive());
+  m_world->unplug();
+  EXPECT_FALSE(controller.longPressTimer()->isActive());
+  EXPECT_TRUE(longPresses.isEmpty());
+}
+
+TEST_F(Controller, ABootLoaderLeftWithoutAnUpgradeDoesNotAnswerForTheNextArrival) {
+  m_world = std::make_unique<SimulatedWorld>(*ModelTable::byKey("LarkB"));
+  const std::shared_ptr<SimIapDevice> application = m_world->firmwareInterface();
+  m_world->unplug();
+  VarnexTablet& controller = startController();
+  SimIapDevice::Config config;
+  config.devType = MyQmlEnum::CFG_LarkB;
+  config.inBootLoader = true;
+  m_world->setFirmwareInterface(std::make_shared<SimIapDevice>(config));
+  // The user agrees to the upgrade, then cancels the file dialog.
+  m_world->plugIn();
+  ASSERT_TRUE(waitFor([&] { return !m_prompts.isEmpty(); }));
+  ASSERT_FALSE(controller.isConnected());
+
+  m_world->unplug();
+  EXPECT_EQ(controller.firmware().iapDevice(), nullptr) << "the interface goes with the boot loader";
+  m_world->setFirmwareInterface(application);
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  m_world->plugIn();
+  ASSERT_TRUE(waitFor([&] { return states.size() >= 1; }));
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_EQ(controller.firmware().firmwareVer(), "1.05") << "the About page has the version again";
+}
+
+TEST_F(Controller, ATabletReplugedWhileTheBootLoaderPromptIsOpenIsStillClosedBySuspend) {
+  m_world = std::make_unique<SimulatedWorld>(*ModelTable::byKey("LarkB"));
+  const std::shared_ptr<SimIapDevice> application = m_world->firmwareInterface();
+  m_world->unplug();
+  VarnexTablet& controller = startController();
+  SimIapDevice::Config config;
+  config.devType = MyQmlEnum::CFG_LarkB;
+  config.inBootLoader = true;
+  m_world->setFirmwareInterface(std::make_shared<SimIapDevice>(config));
+  // While the prompt waits, the tablet is replugged and comes back running
+  // its application; then the prompt is cancelled.
+  int asked = 0;
+  PromptService::setHandler([&](const PromptService::Prompt&) {
+    if (++asked == 1) {
+      m_world->unplug();
+      m_world->setFirmwareInterface(application);
+      m_world->plugIn();
+    }
+    return PromptService::Answer::Cancel;
+  });
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  m_world->plugIn();
+  ASSERT_GE(asked, 1);
+  ASSERT_FALSE(states.isEmpty());
+  EXPECT_EQ(states.last(), (QVariantList{true, int(MyQmlEnum::CFG_LarkB)}));
+  EXPECT_TRUE(controller.isConnected());
+  ASSERT_NE(controller.devOperateThread()->tablet(), nullptr);
+
+  // The window was told "connected", so a suspend must close it.
+  m_world->platform().session().suspend();
+  ASSERT_TRUE(waitFor([&] { return states.last() == QVariantList({false, int(MyQmlEnum::CFG_LarkB)}); }));
+  EXPECT_EQ(controller.devOperateThread()->tablet(), nullptr);
+  EXPECT_FALSE(controller.isConnected());
+}
+
+TEST_F(Controller, UnpluggingAnotherTabletLeavesTheOneInUseOpen) {
+  plugIn("LarkA");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  QSignalSpy states(&controller, &VarnexTablet::devStateChanged);
+  platform::SimSession& session = m_world->platform().session();
+  // A second tablet, another model and then one of the same model, comes
+  // and goes while the first is in use.
+  const QString mesa = "HID#" + ModelTable::recognitionText(*ModelTable::byKey("MesaB")) + "#second";
+  const QString otherLark = m_world->deviceName() + "#second";
+  for (const QString& other : {mesa, otherLark}) {
+    session.plugIn(other);
+    session.unplug(other);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(states.isEmpty());
+  EXPECT_TRUE(controller.isConnected());
+  EXPECT_NE(controller.devOperateThread()->tablet(), nullptr);
+
+  m_world->unplug();
+  ASSERT_TRUE(waitFor([&] { return !states.isEmpty(); }));
+  EXPECT_EQ(states[0], (QVariantList{false, int(MyQmlEnum::CFG_LarkA)}));
 }

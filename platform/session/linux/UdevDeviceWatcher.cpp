@@ -43,6 +43,7 @@ bool UdevDeviceWatcher::listPresent(QVector<PresentHidDevice>& devices) {
     const QString name = nameOf(node);
     if (name.isEmpty()) continue;
     m_names.insert(node, name);
+    m_handedOut.insert(node);
     devices.append(PresentHidDevice{name, node});
   }
   return true;
@@ -66,11 +67,11 @@ void UdevDeviceWatcher::readEvents() {
       m_pendingArrivals.removeAll(event.node);
       m_pendingArrivals << event.node;
       m_settle.start();
-    } else if (m_pendingArrivals.removeAll(event.node) > 0) {
-      // Came and went before anyone was told: nobody needs to hear of it.
-      m_names.remove(event.node);
-    } else if (m_names.contains(event.node)) {
-      emit deviceRemoved(m_names.take(event.node));
+    } else {
+      m_pendingArrivals.removeAll(event.node);
+      const QString name = m_names.take(event.node);
+      // A node nobody was told of came and went: nobody needs to hear of it.
+      if (m_handedOut.remove(event.node) && !name.isEmpty()) emit deviceRemoved(name);
     }
   }
 }
@@ -79,7 +80,9 @@ void UdevDeviceWatcher::announceArrivals() {
   const QStringList nodes = std::exchange(m_pendingArrivals, QStringList());
   for (const QString& node : nodes) {
     const auto name = m_names.constFind(node);
-    if (name != m_names.constEnd()) emit deviceArrived(*name);
+    if (name == m_names.constEnd()) continue;
+    m_handedOut.insert(node);
+    emit deviceArrived(*name);
   }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/session/linux/HidrawEventSource.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,11 @@ namespace platform {
 // in sysfs when it appears, and remembered: by the time its removal is
 // announced the node has left sysfs, so the name reported with the removal
 // is the one it arrived with. A removal of a node never seen is ignored.
+//
+// A removal is reported for every node anyone may have heard of: one whose
+// arrival was announced, or one a listing handed out (a scan may report it
+// as arrived before its own arrival is announced). Only a node that came
+// and went inside the settle time, unlisted, passes unreported.
 //
 // The interfaces of one USB device appear one after another within a few
 // milliseconds; arrivals are held back until no new node has appeared for
@@ -48,6 +54,7 @@ class UdevDeviceWatcher : public DeviceWatcher {
   std::unique_ptr<QSocketNotifier> m_notifier;
   QHash<QString, QString> m_names;  // node -> name it arrived with
   QStringList m_pendingArrivals;    // nodes, in arrival order
+  QSet<QString> m_handedOut;        // nodes announced or listed, until removed
   QTimer m_settle;
 };
 
