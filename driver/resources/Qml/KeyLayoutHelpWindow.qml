@@ -39,7 +39,8 @@ Window {
     property int textsRevision: 0
     function refresh() { textsRevision++ }
 
-    // The key page leaves there what each key's combo box shows.
+    // The key page leaves there what each key's combo box shows. The
+    // bindings pass textsRevision only so that they read the map again.
     function describe(keyType, revision) {
         var text = configFile.getDisPlayTextFromMap(keyType)
         return text !== "" ? text : "—"
