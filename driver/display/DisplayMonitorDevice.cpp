@@ -29,6 +29,7 @@ void DisplayMonitorDevice::DisplayMonitorDeviceDataUpdate() {
     record.adapterDeviceName = output.name;
     record.edid = output.edid;
     record.monitorName = edidMonitorName(output.edid);
+    if (record.monitorName.isEmpty()) record.monitorName = output.monitorName;
     record.displayMode.pelsWidth = output.modeSize.width();
     record.displayMode.pelsHeight = output.modeSize.height();
     record.displayMode.displayOrientation = output.orientation;

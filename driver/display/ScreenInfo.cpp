@@ -91,9 +91,16 @@ void ScreenInfo::getScreenDevNameList() {
   }
 
   DisplayMonitorDevice monitors;
+  monitors.setDevType(m_devType);
   const QStringList names = screenNames(outputNames, monitors.monitorNameMap(), m_devType, tr("ALL SCREEN"));
   const int firstScreen = names.size() - screens.size();
   for (int i = 0; i < names.size(); ++i) m_screenNameList << names[i];
+  // The same choice the controller makes for calibration and rotation.
+  m_penDisplayScreenName.clear();
+  if (m_devType >= MyQmlEnum::CFG_Fjord2Pro) {
+    const int penDisplay = outputNames.indexOf(monitors.findPenDisplayDevice());
+    if (penDisplay >= 0) m_penDisplayScreenName = names[firstScreen + penDisplay];
+  }
   for (int i = 0; i < screens.size(); ++i) {
     m_screenMap.insert(names[firstScreen + i], screens[i]);
     m_screenConnections << connect(screens[i], &QScreen::geometryChanged, this,

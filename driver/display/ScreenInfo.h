@@ -23,6 +23,9 @@ class QScreen;
 class ScreenInfo : public QObject {
   Q_OBJECT
   Q_PROPERTY(QVariantList screenNameList READ screenNameList NOTIFY screenNameListChanged)
+  // The entry of screenNameList that drives the connected pen display, found
+  // by its monitor name; empty for a pen tablet or when no screen qualifies.
+  Q_PROPERTY(QString penDisplayScreenName READ penDisplayScreenName NOTIFY screenNameListChanged)
  public:
   // The size of the screen picture, whatever the screen's shape.
   static constexpr int kPictureWidth = 300;
@@ -36,6 +39,7 @@ class ScreenInfo : public QObject {
   ImageProvider* takeScreenImageProvider();
 
   QVariantList screenNameList() const { return m_screenNameList; }
+  QString penDisplayScreenName() const { return m_penDisplayScreenName; }
   QRect grabRect() const { return m_grabRect; }
   QString grabName() const { return m_grabName; }
 
@@ -90,6 +94,7 @@ class ScreenInfo : public QObject {
   std::unique_ptr<ImageProvider> m_screenImageProvider;
   QList<QPointer<QScreen>> m_screens;
   QVariantList m_screenNameList;
+  QString m_penDisplayScreenName;
   // Guarded pointers: a screen unplugged between two calls reads as null.
   QMap<QString, QPointer<QScreen>> m_screenMap;
   QRect m_grabRect;

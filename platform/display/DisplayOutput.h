@@ -19,8 +19,12 @@ struct DisplayOutput {
   // The pixel size as the desktop sees it, that is after rotation: a 1920 ×
   // 1080 panel turned to 90° is 1080 × 1920.
   QSize modeSize;
-  // The raw EDID of the attached monitor; empty when it cannot be read.
+  // The raw EDID of the attached monitor; empty when it cannot be read or
+  // the source does not give it (Wayland compositors).
   QByteArray edid;
+  // The monitor's product name as the source reports it, where it gives no
+  // EDID; compositors read it from the EDID's name descriptor themselves.
+  QString monitorName;
 };
 
 }  // namespace platform

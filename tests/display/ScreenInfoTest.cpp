@@ -100,6 +100,24 @@ TEST_F(ScreenInfoDesk, AllScreenIsTheUnionOfTheScreensAndEachScreenItsOwnRectang
   EXPECT_EQ(pictureSize(screens), QSize(300, 168));
 }
 
+// The pen display's screen is the one whose monitor name is the model's,
+// not one whose connector happens to be HDMI; a pen tablet has none.
+TEST_F(ScreenInfoDesk, NamesThePenDisplaysScreenByItsMonitor) {
+  m_desk.clear();
+  m_desk.add("HDMI-1", "DELL U2720Q").add("DP-1", "Fjord5Pro");
+  m_fakes.remove("HDMI-1");
+  m_fakes.remove("DP-1");
+  m_fakes.add("HDMI-1", QRect(0, 0, 1920, 1080));
+  m_fakes.add("DP-1", QRect(1920, 0, 1920, 1080));
+  ScreenInfo screens;
+  screens.setDevType(MyQmlEnum::CFG_Fjord5pro);
+  EXPECT_EQ(screens.penDisplayScreenName(), "DP-1 Fjord5Pro");
+  screens.setDevType(MyQmlEnum::CFG_Fjord4);
+  EXPECT_EQ(screens.penDisplayScreenName(), "") << "no monitor is called HDMI";
+  screens.setDevType(MyQmlEnum::CFG_LarkA);
+  EXPECT_EQ(screens.penDisplayScreenName(), "");
+}
+
 TEST_F(ScreenInfoDesk, FollowsScreensResizedAddedAndRemoved) {
   ScreenInfo screens;
   screens.setGrabScreenRect("HDMI-1 HDMI1");

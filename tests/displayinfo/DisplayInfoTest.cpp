@@ -1,5 +1,6 @@
 #include "tests/display/EdidBuilder.h"
 #include "tests/platform/InputXvfbServer.h"
+#include "tests/support/HeadlessMutter.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,8 @@ TEST(DisplayInfoOnX, ListsTheOutputOfTheXDisplay) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("DISPLAY", QString::fromLatin1(server.display()));
+  environment.remove("WAYLAND_DISPLAY");
+  environment.insert("XDG_SESSION_TYPE", "x11");
   process.setProcessEnvironment(environment);
   process.start(testenv::binaryDir() + "/bin/displayinfo", {"--model", "Fjord5pro"});
   ASSERT_TRUE(process.waitForFinished(30000));
@@ -136,3 +139,28 @@ TEST(DisplayInfoOnX, ListsTheOutputOfTheXDisplay) {
   EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
             "output screen 0 0 640 480 0 \"\"\npendisplay screen\n");
 }
+
+namespace {
+
+// In a GNOME Wayland session the monitors come from the compositor, not
+// from XWayland or the DRM connectors.
+TEST(DisplayInfoOnGnome, ListsTheCompositorsMonitors) {
+  HeadlessMutter mutter({QSize(1920, 1080), QSize(2560, 1440)});
+  if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
+  QProcess process;
+  process.setProcessEnvironment(mutter.sessionEnvironment());
+  process.start(testenv::binaryDir() + "/bin/displayinfo", {"--model", "Fjord5"});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0);
+  const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
+  EXPECT_TRUE(lines[0].startsWith("output Meta-")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].endsWith(" 0 \"MetaVirtualMonitor\"")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].endsWith(" 0 \"MetaVirtualMonitor\"")) << lines[1].toStdString();
+  EXPECT_TRUE(lines.join('\n').contains(" 1920 1080 0 "));
+  EXPECT_TRUE(lines.join('\n').contains(" 2560 1440 0 "));
+  EXPECT_EQ(lines[2], "pendisplay");
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), "displayinfo: monitors from gnome\n");
+}
+
+}  // namespace

@@ -280,6 +280,28 @@ TEST_F(Window, EachArrivalShowsTheValuesStoredForThatModel) {
   EXPECT_EQ(harness.operateDev().calls.filter("setRotationAngle").last(), "setRotationAngle(180)");
 }
 
+// The window takes the pen display's screen from the driver, which knows it
+// by the monitor's name: an ordinary monitor on an HDMI connector is not it.
+TEST_F(Window, APenDisplayMapsOntoTheScreenTheDriverFoundForIt) {
+  harness.screens().setScreenNames({"ALL SCREEN", "HDMI-1 DELL U2720Q", "DP-2 "});
+  harness.screens().setPenDisplayScreenName("DP-2 ");
+  ASSERT_TRUE(harness.arrive(CFG_Fjord5));
+  harness.config().setComboxIndex(ScreenCombox, 1);
+  ASSERT_TRUE(harness.arrive(CFG_LarkA));
+  harness.config().setComboxIndex(ScreenCombox, 1);
+  ASSERT_TRUE(harness.arrive(CFG_Fjord5));
+  showPage(1);
+  EXPECT_EQ(item("screenChoice")->property("currentIndex").toInt(), 2);
+  EXPECT_EQ(harness.config().getComboxIndex(ScreenCombox), 2);
+
+  // A pen tablet keeps the screen the user chose.
+  harness.screens().setPenDisplayScreenName("");
+  ASSERT_TRUE(harness.arrive(CFG_LarkA));
+  showPage(1);
+  EXPECT_EQ(item("screenChoice")->property("currentIndex").toInt(), 1);
+  showPage(0);
+}
+
 TEST_F(Window, PenButtonsStoreTheirFunctionAndADialogRowThatIsRefusedChangesNothing) {
   ASSERT_TRUE(harness.arrive(CFG_LarkA));
   QQuickItem* up = item("penUpKey");

@@ -4,6 +4,8 @@
 
 #include "tools/displayinfo/DisplayInfo.h"
 
+#include "platform/display/DisplayOutputs.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     out.setCodec("UTF-8");
     code = DisplayInfo::run(options, out, error);
+    // Which source the session gave, so a report of a wrong pen display
+    // tells whether the desktop was asked at all.
+    if (code == 0 && options.edidFile.isEmpty() && options.outputsFile.isEmpty())
+      std::fprintf(stderr, "displayinfo: monitors from %s\n", platform::DisplayOutputs::current().kind());
   }
   if (code != 0) std::fprintf(stderr, "displayinfo: %s\n", error.toLocal8Bit().constData());
   return code;

@@ -93,25 +93,14 @@ Item {
         var row = configFile.getComboxIndex(MyQmlEnum.ScreenCombox)
         if (row < 0 || row >= names.length) row = 0
         if (window.penDisplay) {
-            var display = displayScreenRow(names)
-            if (display >= 0 && !isDisplayScreen(names[row])) {
+            // The native side knows the pen display by its monitor's name.
+            var display = names.indexOf(screenInfo.penDisplayScreenName)
+            if (display >= 0 && display !== row) {
                 row = display
                 configFile.setComboxIndex(MyQmlEnum.ScreenCombox, row)
             }
         }
         screenChoice.currentIndex = row
-    }
-
-    function isDisplayScreen(name) {
-        for (var i = 0; i < ModelFacts.displayScreenNames.length; ++i)
-            if (String(name).indexOf(ModelFacts.displayScreenNames[i]) >= 0) return true
-        return false
-    }
-    function displayScreenRow(names) {
-        for (var n = 0; n < ModelFacts.displayScreenNames.length; ++n)
-            for (var i = 0; i < names.length; ++i)
-                if (String(names[i]).indexOf(ModelFacts.displayScreenNames[n]) >= 0) return i
-        return -1
     }
 
     // What a newly started device needs from the store: the screen it maps

@@ -28,5 +28,3 @@ function hasDial(devType) { return facts[devType] ? facts[devType].dial : false 
 function keySide(devType) { return facts[devType] ? facts[devType].side : "left" }
 function hasKeySettings(devType) { return keyCount(devType) > 0 || hasDial(devType) }
 
-// Monitor names a pen display's screen may carry, best match first.
-var displayScreenNames = ["Fjord", "HDMI1", "HDMI", "NoScreenName"]

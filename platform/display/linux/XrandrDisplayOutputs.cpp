@@ -241,6 +241,4 @@ int XrandrDisplayOutputs::setMode(const QString& outputName, int orientation, QS
   return DisplayChangeSuccessful;
 }
 
-std::unique_ptr<DisplayOutputs> createDefaultDisplayOutputs() { return std::make_unique<XrandrDisplayOutputs>(); }
-
 }  // namespace platform

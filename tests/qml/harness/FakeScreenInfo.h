@@ -20,6 +20,7 @@ class FakeScreenImageProvider : public QQuickImageProvider {
 class FakeScreenInfo : public QObject {
   Q_OBJECT
   Q_PROPERTY(QVariantList screenNameList READ screenNameList NOTIFY screenNameListChanged)
+  Q_PROPERTY(QString penDisplayScreenName READ penDisplayScreenName NOTIFY screenNameListChanged)
 
  public:
   using QObject::QObject;
@@ -27,6 +28,11 @@ class FakeScreenInfo : public QObject {
   QVariantList screenNameList() const { return m_names; }
   void setScreenNames(const QVariantList& names) {
     m_names = names;
+    emit screenNameListChanged();
+  }
+  QString penDisplayScreenName() const { return m_penDisplay; }
+  void setPenDisplayScreenName(const QString& name) {
+    m_penDisplay = name;
     emit screenNameListChanged();
   }
   QRect grabRect() const { return m_grabRect; }
@@ -52,5 +58,6 @@ class FakeScreenInfo : public QObject {
 
  private:
   QVariantList m_names{QStringLiteral("ALL SCREEN"), QStringLiteral("eDP-1"), QStringLiteral("HDMI-1 Fjord4")};
+  QString m_penDisplay{QStringLiteral("HDMI-1 Fjord4")};
   QRect m_grabRect{0, 0, 4480, 1440};
 };
