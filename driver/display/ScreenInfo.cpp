@@ -1,6 +1,7 @@
 #include "driver/display/ScreenInfo.h"
 
 #include "driver/core/MyQmlEnum.h"
+#include "driver/display/DesktopSketch.h"
 #include "driver/display/DisplayMonitorDevice.h"
 #include "driver/display/ImageProvider.h"
 
@@ -124,13 +125,21 @@ void ScreenInfo::grabScreen() {
   }
   QPixmap picture;
   if (grabbed.isNull()) {
-    picture = QPixmap(kPictureWidth, kPictureHeight);
-    picture.fill(Qt::black);
+    picture = DesktopSketch::draw(sketchedMonitors(), m_grabRect, QSize(kPictureWidth, kPictureHeight));
   } else {
     picture = grabbed.scaled(kPictureWidth, kPictureHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }
   m_screenImageProvider->setPixmap(picture);
   emit screenImageChanged();
+}
+
+QVector<DesktopSketch::Monitor> ScreenInfo::sketchedMonitors() const {
+  QVector<DesktopSketch::Monitor> monitors;
+  for (auto screen = m_screenMap.constBegin(); screen != m_screenMap.constEnd(); ++screen) {
+    if (screen->isNull()) continue;
+    monitors.push_back({screen.key().trimmed(), (*screen)->geometry(), screen.key() == m_grabName});
+  }
+  return monitors;
 }
 
 void ScreenInfo::setGrabScreenRect(QString screenName) {

@@ -10,6 +10,8 @@
 #include <QVariantList>
 #include <QVector>
 
+#include "driver/display/DesktopSketch.h"
+
 #include <memory>
 
 class ImageProvider;
@@ -71,7 +73,7 @@ class ScreenInfo : public QObject {
  public slots:
   // Works out the chosen screen's rectangle and puts a 300 × 168 picture of it
   // into the provider. Where the window system refuses to grab (Wayland), the
-  // picture is an empty one of that size.
+  // picture is a drawing of the monitors.
   void grabScreen();
   // Chooses a screen by its name in the list, grabs it, emits realScreenRect.
   // "ALL SCREEN" and names no screen carries stand for the whole desktop.
@@ -88,6 +90,7 @@ class ScreenInfo : public QObject {
 
  private:
   QRect chosenRect() const;
+  QVector<DesktopSketch::Monitor> sketchedMonitors() const;
   void emitRealScreenRect();
   void disconnectScreens();
 

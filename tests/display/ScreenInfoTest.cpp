@@ -118,6 +118,30 @@ TEST_F(ScreenInfoDesk, NamesThePenDisplaysScreenByItsMonitor) {
   EXPECT_EQ(screens.penDisplayScreenName(), "");
 }
 
+QImage picture(ScreenInfo& screens) {
+  std::unique_ptr<ImageProvider> provider(screens.takeScreenImageProvider());
+  QSize size;
+  return provider->requestPixmap("any", &size, QSize()).toImage();
+}
+
+// These screens cannot be grabbed: the page gets the monitors drawn where
+// they are, not an empty frame, and the chosen one stands out.
+TEST_F(ScreenInfoDesk, DrawsTheMonitorsWhereTheScreenCannotBeGrabbed) {
+  ScreenInfo screens;
+  screens.setGrabScreenRect("ALL SCREEN");
+  QImage all = picture(screens);
+  ASSERT_EQ(all.size(), QSize(300, 168));
+  // 3200 × 1080 shown in 300 × 168: DP-1 ends at x 180, HDMI-1 at y 159.
+  const QRgb dp = all.pixel(20, 150), hdmi = all.pixel(290, 10), outside = all.pixel(290, 166);
+  EXPECT_EQ(dp, hdmi) << "neither is chosen alone";
+  EXPECT_NE(dp, outside) << "the desktop around the monitors is drawn apart";
+
+  screens.setGrabScreenRect("HDMI-1 HDMI1");
+  const QImage chosen = picture(screens);
+  EXPECT_NE(chosen.pixel(20, 150), dp) << "the chosen monitor is marked";
+  EXPECT_NE(chosen.pixel(20, 150), outside);
+}
+
 TEST_F(ScreenInfoDesk, FollowsScreensResizedAddedAndRemoved) {
   ScreenInfo screens;
   screens.setGrabScreenRect("HDMI-1 HDMI1");
