@@ -10,6 +10,7 @@
 #include "driver/core/BrowserService.h"
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
+#include "driver/core/PromptService.h"
 #include "driver/core/Trans.h"
 #include "driver/display/DashLine.h"
 #include "driver/display/IconProvider.h"
@@ -18,6 +19,7 @@
 #include "driver/output/DevOperateThread.h"
 #include "driver/tablet/CalibrationWidget.h"
 #include "driver/tablet/ModelTable.h"
+#include "platform/display/DisplayOutputs.h"
 #include "platform/session/WindowRaiser.h"
 
 #include <QCoreApplication>
@@ -228,6 +230,7 @@ void VarnexTablet::applyStoredSettings() {
     config->setRectSize(MyQmlEnum::MaxVirtualTablet, config->getRectSize(MyQmlEnum::MaxVirtualScreen));
   m_devOperateThread->setHideHint(config->getHideHint());
   m_devOperateThread->setRotationAngle(config->getRotationAngle());
+  turnMonitorToStoredRotation(config->getRotationAngle());
   m_devOperateThread->setRelativeModel(config->getCoordinateModel() == MyQmlEnum::Aelatively);
   m_devOperateThread->setMouseRate(config->getMouseRate());
   m_devOperateThread->setPressureCurvePoint(config->getPenPressedCurvePoint(MyQmlEnum::TopPoint),
@@ -239,6 +242,18 @@ void VarnexTablet::applyStoredSettings() {
   const int screenIndex = config->getComboxIndex(MyQmlEnum::ScreenCombox);
   m_screenInfo.setGrabScreenRect(screenIndex >= 0 && screenIndex < screens.size() ? screens[screenIndex].toString()
                                                                                    : QString());
+}
+
+void VarnexTablet::turnMonitorToStoredRotation(int angle) {
+  if (!MyQmlEnum::isPenDisplay(m_devType)) return;
+  // The desktop keeps its own layout across sessions and may have shown the
+  // monitor upright again while the pen is mapped turned.
+  const QString output = m_displayMonitorDevice.findPenDisplayDevice();
+  const int orientation = orientationOf(angle);
+  if (output.isEmpty() || m_displayMonitorDevice.monitorOrientation(output) == orientation) return;
+  qCInfo(lcController) << "turning" << output << "to the stored rotation" << angle;
+  m_displayMonitorDevice.rotateMonitor(output, orientation);
+  m_screenInfo.refreshScreenRectLater();
 }
 
 void VarnexTablet::onSystemState(DetectionDevice::SyStemState state) {
@@ -300,12 +315,21 @@ void VarnexTablet::setRotationAngle(int angle) {
   const int orientation = orientationOf(angle);
   const QString output = m_displayMonitorDevice.findPenDisplayDevice();
   qCDebug(lcController) << "digitalScreenName:" << output;
-  if (!output.isEmpty()) {
-    m_displayMonitorDevice.rotateMonitor(output, orientation);
+  const bool turned =
+      !output.isEmpty() && m_displayMonitorDevice.rotateMonitor(output, orientation) == platform::DisplayChangeSuccessful;
+  if (turned) {
     // The window calls this only for a rotation the user picks (it never
     // sets the stored one on loading), so every call, the first too, brings
     // the drawing program back.
     platform::WindowRaiser::current().raiseWindowOfClass(QString::fromLatin1(kRaisedAfterRotation));
+  } else if (!m_toldMonitorCannotTurn) {
+    // Desktops that tell us nothing of their monitors, or refuse to turn
+    // them: the mapping is turned, the monitor is the user's to turn.
+    m_toldMonitorCannotTurn = true;
+    PromptService::Prompt prompt;
+    prompt.title = tr("旋转显示器");
+    prompt.text = tr("此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。");
+    PromptService::ask(prompt);
   }
   m_screenInfo.refreshScreenRectLater();
 }

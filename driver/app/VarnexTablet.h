@@ -101,6 +101,8 @@ class VarnexTablet : public QObject {
   // arrival or removal overtook it.
   bool startDevice(MyQmlEnum::VARNEX devType, quint64 event);
   void applyStoredSettings();
+  // Shows a pen display's monitor at the stored rotation if it shows another.
+  void turnMonitorToStoredRotation(int angle);
 
   DetectionDevice m_detection;
   DevOperateThread* m_devOperateThread = nullptr;
@@ -123,5 +125,6 @@ class VarnexTablet : public QObject {
   QString m_devModel;
   // Counts arrivals and removals handled, so one that waited on the user
   // can tell that another was handled meanwhile.
+  bool m_toldMonitorCannotTurn = false;
   quint64 m_plugEvents = 0;
 };

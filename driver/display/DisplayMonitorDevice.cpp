@@ -81,6 +81,13 @@ QRect DisplayMonitorDevice::monitorRect(const QString& adapterDeviceName) const 
   return rect;
 }
 
+int DisplayMonitorDevice::monitorOrientation(const QString& adapterDeviceName) const {
+  for (const MonitorRecord& record : m_monitors) {
+    if (record.adapterDeviceName == adapterDeviceName) return record.displayMode.displayOrientation;
+  }
+  return -1;
+}
+
 int DisplayMonitorDevice::rotateMonitor(const QString& adapterDeviceName, int orientation) {
   MonitorRecord* record = nullptr;
   for (MonitorRecord& candidate : m_monitors) {

@@ -43,6 +43,9 @@ class DisplayMonitorDevice : public QObject {
   // Rereads the outputs and maps each output's name to its monitor name; a
   // later output with the same name replaces an earlier one.
   QMap<QString, QString> monitorNameMap();
+  // The orientation (0 to 3) the output shows as last read, -1 for an output
+  // not in the list. It does not refresh.
+  int monitorOrientation(const QString& adapterDeviceName) const;
 
   const QVector<MonitorRecord>& monitors() const { return m_monitors; }
 

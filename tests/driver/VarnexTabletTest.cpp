@@ -356,8 +356,6 @@ TEST_F(Controller, RotatingAPenDisplayTurnsItsMonitorAndLaterBringsTheDrawingPro
   ASSERT_NE(raiser, nullptr);
   QSignalSpy screenRects(&controller.screenInfo(), &ScreenInfo::realScreenRect);
 
-  // The window sets the stored angle when it loads: the monitor turns, but
-  // nothing else is brought forward. An angle that is none of the four is 0°.
   // The window calls it only for a rotation the user picks: the first
   // already brings the drawing program back. An angle that is none of the
   // four is 0°.
@@ -374,6 +372,48 @@ TEST_F(Controller, RotatingAPenDisplayTurnsItsMonitorAndLaterBringsTheDrawingPro
   EXPECT_EQ(world.displays().modeChanges()[1].orientation, 3);
   EXPECT_EQ(world.displays().modeChanges()[1].size, QSize(1080, 1920));
   EXPECT_EQ(raiser->raised(), QStringList({"class:Photoshop", "class:Photoshop"}));
+}
+
+// The desktop restores its own layout in a new session: the monitor shows
+// 0° while the pen is mapped turned, until the arrival turns it again.
+TEST_F(Controller, APenDisplayArrivesWithItsMonitorAtTheStoredRotation) {
+  SimulatedWorld& world = plugIn("Fjord4Pro");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  EXPECT_TRUE(world.displays().modeChanges().isEmpty()) << "0° stored, 0° shown";
+  ConfigFile::instance()->setRotationAngle(90);
+  world.unplug();
+  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
+  world.plugIn();
+  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  ASSERT_EQ(world.displays().modeChanges().size(), 1);
+  EXPECT_EQ(world.displays().modeChanges()[0].outputName, "SIM-1");
+  EXPECT_EQ(world.displays().modeChanges()[0].orientation, 1);
+  auto* raiser = dynamic_cast<platform::SimWindowRaiser*>(&platform::WindowRaiser::current());
+  ASSERT_NE(raiser, nullptr);
+  EXPECT_TRUE(raiser->raised().isEmpty()) << "an arrival is not the user's pick";
+
+  // Shown turned already: nothing to do.
+  world.unplug();
+  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
+  world.plugIn();
+  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  EXPECT_EQ(world.displays().modeChanges().size(), 1);
+}
+
+// A desktop that gives no monitors (or refuses to turn one): the mapping
+// turns, and the user hears once that the monitor is theirs to turn.
+TEST_F(Controller, APenDisplayWhoseMonitorCannotTurnSaysSoOnce) {
+  SimulatedWorld& world = plugIn("Fjord5pro");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  world.displays().setOutputs({});
+  controller.setRotationAngle(90);
+  controller.setRotationAngle(180);
+  ASSERT_EQ(m_prompts.size(), 1);
+  EXPECT_EQ(m_prompts[0], QCoreApplication::translate(
+                             "VarnexTablet", "此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。"));
+  EXPECT_TRUE(m_prompts[0].contains("display settings")) << "translated: " << m_prompts[0].toStdString();
 }
 
 TEST_F(Controller, RotatingATabletLeavesTheMonitorAlone) {

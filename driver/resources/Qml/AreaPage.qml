@@ -132,7 +132,12 @@ Item {
     }
 
     function chooseRotation(angle) {
-        if (angle === rotationAngle) return
+        if (angle === rotationAngle) {
+            // The desktop may have turned the monitor back on its own; the
+            // angle picked again turns it again, the mapping stays.
+            if (window.penDisplay) VarnextTablet.setRotationAngle(angle)
+            return
+        }
         var turned = turnRect(tabletRect.geometry(), rotationAngle, angle)
         var box = tabletBox(angle)
         configFile.setRotationAngle(angle)

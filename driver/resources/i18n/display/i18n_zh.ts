@@ -8,4 +8,15 @@
         <translation>全部屏幕</translation>
     </message>
 </context>
+<context>
+    <name>VarnexTablet</name>
+    <message>
+        <source>旋转显示器</source>
+        <translation>旋转显示器</translation>
+    </message>
+    <message>
+        <source>此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。</source>
+        <translation>此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。</translation>
+    </message>
+</context>
 </TS>
