@@ -10,7 +10,8 @@ packages=(
   qml-module-qtquick-dialogs qml-module-qt-labs-platform qml-module-qtgraphicaleffects qml-module-qttest
   libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter
+  libwayland-dev plasma-wayland-protocols
+  xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter kwin-wayland
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

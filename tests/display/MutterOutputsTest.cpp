@@ -5,7 +5,8 @@
 #include "driver/core/MyQmlEnum.h"
 #include "driver/display/DisplayMonitorDevice.h"
 #include "platform/display/linux/MutterDisplayOutputs.h"
-#include "tests/support/HeadlessMutter.h"
+#include "OutputLookup.h"
+#include "tests/support/HeadlessCompositor.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,6 @@ using platform::DisplayOutput;
 using platform::MutterDisplayOutputs;
 
 namespace {
-
-const DisplayOutput* outputNamed(const QVector<DisplayOutput>& outputs, const QString& name) {
-  for (const DisplayOutput& output : outputs)
-    if (output.name == name) return &output;
-  return nullptr;
-}
 
 // Mutter applies a new configuration a little after answering the call.
 QVector<DisplayOutput> outputsOnceSettled(MutterDisplayOutputs& source, const QString& name, int orientation) {
@@ -37,7 +32,7 @@ QVector<DisplayOutput> outputsOnceSettled(MutterDisplayOutputs& source, const QS
 }
 
 TEST(MutterOutputs, ListsEachMonitorWithItsProductNameAndPlaceInTheLayout) {
-  HeadlessMutter mutter({QSize(1920, 1080), QSize(2560, 1440)});
+  HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080), QSize(2560, 1440)});
   if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
   ASSERT_TRUE(MutterDisplayOutputs::isAvailable(mutter.bus()));
   MutterDisplayOutputs source(mutter.bus());
@@ -63,7 +58,7 @@ TEST(MutterOutputs, ListsEachMonitorWithItsProductNameAndPlaceInTheLayout) {
 // Turning the left monitor upright narrows it, and the monitor right of it
 // moves left, so the layout keeps no gap; turning back restores both.
 TEST(MutterOutputs, TurnsAMonitorAndKeepsTheLayoutClosed) {
-  HeadlessMutter mutter({QSize(1920, 1080), QSize(2560, 1440)});
+  HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080), QSize(2560, 1440)});
   if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
   MutterDisplayOutputs source(mutter.bus());
   QVector<DisplayOutput> outputs = source.outputs();
@@ -95,7 +90,7 @@ TEST(MutterOutputs, TurnsAMonitorAndKeepsTheLayoutClosed) {
 // monitors whose names are no pen display's, none is.
 TEST(MutterOutputs, ChoosesThePenDisplayByMonitorName) {
   {
-    HeadlessMutter mutter({QSize(1920, 1080), QSize(2560, 1440)});
+    HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080), QSize(2560, 1440)});
     if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
     platform::DisplayOutputs::install(std::make_unique<MutterDisplayOutputs>(mutter.bus()));
     DisplayMonitorDevice monitors;
@@ -105,7 +100,7 @@ TEST(MutterOutputs, ChoosesThePenDisplayByMonitorName) {
     for (const QString& name : monitors.monitorNameMap()) EXPECT_EQ(name, "MetaVirtualMonitor");
   }
   {
-    HeadlessMutter mutter({QSize(1920, 1080)});
+    HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080)});
     ASSERT_TRUE(mutter.running()) << mutter.whyNot().toStdString();
     platform::DisplayOutputs::install(std::make_unique<MutterDisplayOutputs>(mutter.bus()));
     DisplayMonitorDevice monitors;

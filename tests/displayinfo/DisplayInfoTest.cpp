@@ -1,6 +1,6 @@
 #include "tests/display/EdidBuilder.h"
 #include "tests/platform/InputXvfbServer.h"
-#include "tests/support/HeadlessMutter.h"
+#include "tests/support/HeadlessCompositor.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -142,25 +142,45 @@ TEST(DisplayInfoOnX, ListsTheOutputOfTheXDisplay) {
 
 namespace {
 
-// In a GNOME Wayland session the monitors come from the compositor, not
-// from XWayland or the DRM connectors.
-TEST(DisplayInfoOnGnome, ListsTheCompositorsMonitors) {
-  HeadlessMutter mutter({QSize(1920, 1080), QSize(2560, 1440)});
-  if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
+// displayinfo started into a compositor's session: its lines and what it
+// said on standard error.
+ProgramRun displayinfoIn(const HeadlessCompositor& session) {
   QProcess process;
-  process.setProcessEnvironment(mutter.sessionEnvironment());
+  process.setProcessEnvironment(session.sessionEnvironment());
   process.start(testenv::binaryDir() + "/bin/displayinfo", {"--model", "Fjord5"});
-  ASSERT_TRUE(process.waitForFinished(30000));
-  EXPECT_EQ(process.exitCode(), 0);
-  const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  EXPECT_TRUE(process.waitForFinished(30000));
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+// In a Wayland session the monitors come from the compositor, not from
+// XWayland or the DRM connectors.
+TEST(DisplayInfoOnWayland, ListsGnomesMonitors) {
+  HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080), QSize(2560, 1440)});
+  if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
+  const ProgramRun run = displayinfoIn(mutter);
+  EXPECT_EQ(run.exitCode, 0);
+  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
   EXPECT_TRUE(lines[0].startsWith("output Meta-")) << lines[0].toStdString();
   EXPECT_TRUE(lines[0].endsWith(" 0 \"MetaVirtualMonitor\"")) << lines[0].toStdString();
   EXPECT_TRUE(lines[1].endsWith(" 0 \"MetaVirtualMonitor\"")) << lines[1].toStdString();
-  EXPECT_TRUE(lines.join('\n').contains(" 1920 1080 0 "));
-  EXPECT_TRUE(lines.join('\n').contains(" 2560 1440 0 "));
+  EXPECT_TRUE(run.out.contains(" 1920 1080 0 "));
+  EXPECT_TRUE(run.out.contains(" 2560 1440 0 "));
   EXPECT_EQ(lines[2], "pendisplay");
-  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), "displayinfo: monitors from gnome\n");
+  EXPECT_EQ(run.err, "displayinfo: monitors from gnome\n");
+}
+
+TEST(DisplayInfoOnWayland, ListsPlasmasOutputs) {
+  HeadlessCompositor kwin = HeadlessCompositor::kwin(2, QSize(1280, 800));
+  if (!kwin.running()) GTEST_SKIP() << kwin.whyNot().toStdString();
+  const ProgramRun run = displayinfoIn(kwin);
+  EXPECT_EQ(run.exitCode, 0);
+  const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
+  EXPECT_TRUE(lines[0].startsWith("output ")) << lines[0].toStdString();
+  EXPECT_TRUE(run.out.contains(" 1280 800 0 ")) << lines.join('|').toStdString();
+  EXPECT_EQ(run.err, "displayinfo: monitors from plasma\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/display/linux/MutterDisplayOutputs.h"
 
+#include "platform/display/TurnedLayout.h"
 #include "platform/display/linux/MutterDisplayState.h"
 
 #include <QDBusArgument>
@@ -151,22 +152,18 @@ int MutterDisplayOutputs::setMode(const QString& outputName, int orientation, QS
   const uint transform = uint(orientation) + (turned.transform >= 4 ? 4 : 0);
   const QRect before = turned.rect;
   const QSize after = state.layoutSize(mode->size, transform, turned.scale);
-  const int grownWidth = after.width() - before.width();
-  const int grownHeight = after.height() - before.height();
 
   QList<mutter_config::LogicalMonitor> config;
   for (int i = 0; i < state.logicalMonitors.size(); ++i) {
     const MutterDisplayState::LogicalMonitor& logical = state.logicalMonitors[i];
     mutter_config::LogicalMonitor entry;
-    entry.x = logical.rect.x();
-    entry.y = logical.rect.y();
+    const QPoint position =
+        i == target ? logical.rect.topLeft() : positionBesideTurned(logical.rect.topLeft(), before, after);
+    entry.x = position.x();
+    entry.y = position.y();
     entry.scale = logical.scale;
     entry.transform = i == target ? transform : logical.transform;
     entry.primary = logical.primary;
-    if (i != target) {
-      if (entry.x >= before.x() + before.width()) entry.x += grownWidth;
-      if (entry.y >= before.y() + before.height()) entry.y += grownHeight;
-    }
     for (const QString& connector : logical.connectors) {
       const MutterDisplayState::Monitor* member = state.monitor(connector);
       const MutterDisplayState::Mode* memberMode = member ? member->currentMode() : nullptr;

@@ -3,6 +3,7 @@
 // without EDID per monitor at best), so XRandR is asked only where X is the
 // desktop's own window system.
 #include "platform/display/NullDisplayOutputs.h"
+#include "platform/display/linux/KWinDisplayOutputs.h"
 #include "platform/display/linux/MutterDisplayOutputs.h"
 #include "platform/display/linux/XrandrDisplayOutputs.h"
 
@@ -26,6 +27,7 @@ std::unique_ptr<DisplayOutputs> createDefaultDisplayOutputs() {
   if (!isWaylandSession()) return std::make_unique<XrandrDisplayOutputs>();
   const QDBusConnection bus = QDBusConnection::sessionBus();
   if (MutterDisplayOutputs::isAvailable(bus)) return std::make_unique<MutterDisplayOutputs>(bus);
+  if (KWinDisplayOutputs::isAvailable()) return std::make_unique<KWinDisplayOutputs>();
   qCWarning(lcSessionDisplay) << "this Wayland desktop does not tell the driver its monitors; the pen display"
                                  " cannot be found or turned from here";
   return std::make_unique<NullDisplayOutputs>();

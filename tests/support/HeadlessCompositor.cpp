@@ -1,0 +1,117 @@
+#include "tests/support/HeadlessCompositor.h"
+
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <wayland-client.h>
+
+HeadlessCompositor::HeadlessCompositor(const QString& desktop)
+    : m_bus(std::make_unique<PrivateBus>()),
+      m_runtimeDir(std::make_unique<QTemporaryDir>()),
+      m_process(std::make_unique<QProcess>()),
+      m_desktop(desktop) {
+  QFile::setPermissions(m_runtimeDir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+HeadlessCompositor HeadlessCompositor::mutter(const QVector<QSize>& monitors) {
+  HeadlessCompositor compositor("GNOME");
+  QStringList arguments{"--headless", "--wayland", "--no-x11", "--wayland-display", kSocket};
+  for (const QSize& size : monitors)
+    arguments << "--virtual-monitor" << QString("%1x%2").arg(size.width()).arg(size.height());
+  const QString bus = compositor.m_bus->address();
+  const QString name = "compositor-test-" + compositor.m_runtimeDir->path();
+  compositor.m_connectionName = name;
+  compositor.start(QStandardPaths::findExecutable("mutter"), arguments, [bus, name] {
+    QDBusConnection connection = QDBusConnection::connectToBus(bus, name);
+    return connection.interface() &&
+           connection.interface()->isServiceRegistered("org.gnome.Mutter.DisplayConfig").value();
+  });
+  return compositor;
+}
+
+HeadlessCompositor HeadlessCompositor::kwin(int outputs, QSize size) {
+  HeadlessCompositor compositor("KDE");
+  // The installed kwin_wayland carries a file capability that a container
+  // may refuse to execute; a plain copy runs.
+  QString program = QStandardPaths::findExecutable("kwin_wayland");
+  if (!program.isEmpty()) {
+    const QString copy = compositor.m_runtimeDir->path() + "/bin/kwin_wayland";
+    QDir().mkpath(QFileInfo(copy).path());
+    program = QFile::copy(program, copy) ? copy : QString();
+  }
+  const QStringList arguments{"--virtual", "--width", QString::number(size.width()), "--height",
+                              QString::number(size.height()), "--output-count", QString::number(outputs),
+                              "--socket", kSocket};
+  const QByteArray socket = compositor.socketPath();
+  compositor.start(program, arguments, [socket] {
+    if (!QFileInfo::exists(QString::fromLocal8Bit(socket))) return false;
+    wl_display* display = wl_display_connect(socket.constData());
+    if (!display) return false;
+    const bool answered = wl_display_roundtrip(display) >= 0;
+    wl_display_disconnect(display);
+    return answered;
+  });
+  return compositor;
+}
+
+void HeadlessCompositor::start(const QString& program, const QStringList& arguments,
+                               const std::function<bool()>& ready) {
+  if (program.isEmpty()) {
+    m_whyNot = "the compositor is not installed";
+    return;
+  }
+  if (m_bus->address().isEmpty()) {
+    m_whyNot = "no private session bus (dbus-daemon missing)";
+    return;
+  }
+  if (m_connectionName.isEmpty()) m_connectionName = "compositor-test-" + m_runtimeDir->path();
+  QDBusConnection::connectToBus(m_bus->address(), m_connectionName);
+  m_process->setProcessEnvironment(sessionEnvironment());
+  m_process->setProcessChannelMode(QProcess::MergedChannels);
+  m_process->start(program, arguments);
+  if (!m_process->waitForStarted(10000)) {
+    m_whyNot = program + " did not start";
+    return;
+  }
+  const QDeadlineTimer deadline(30000);
+  while (!deadline.hasExpired() && m_process->state() == QProcess::Running) {
+    if (ready()) {
+      m_running = true;
+      return;
+    }
+    m_process->waitForReadyRead(50);
+  }
+  m_whyNot = program + " did not come up: " + QString::fromLocal8Bit(m_process->readAll().right(2000));
+}
+
+HeadlessCompositor::~HeadlessCompositor() {
+  if (!m_process) return;  // moved from
+  if (!m_connectionName.isEmpty()) QDBusConnection::disconnectFromBus(m_connectionName);
+  if (m_process->state() == QProcess::NotRunning) return;
+  m_process->terminate();
+  if (!m_process->waitForFinished(10000)) {
+    m_process->kill();
+    m_process->waitForFinished(10000);
+  }
+}
+
+QDBusConnection HeadlessCompositor::bus() const { return QDBusConnection(m_connectionName); }
+
+QByteArray HeadlessCompositor::socketPath() const {
+  return QFile::encodeName(m_runtimeDir->path() + "/" + kSocket);
+}
+
+QProcessEnvironment HeadlessCompositor::sessionEnvironment() const {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("DBUS_SESSION_BUS_ADDRESS", m_bus->address());
+  environment.insert("XDG_RUNTIME_DIR", m_runtimeDir->path());
+  environment.insert("WAYLAND_DISPLAY", kSocket);
+  environment.insert("XDG_SESSION_TYPE", "wayland");
+  environment.insert("XDG_CURRENT_DESKTOP", m_desktop);
+  environment.remove("DISPLAY");
+  return environment;
+}
