@@ -183,4 +183,14 @@ TEST(DisplayInfoOnWayland, ListsPlasmasOutputs) {
   EXPECT_EQ(run.err, "displayinfo: monitors from plasma\n");
 }
 
+TEST(DisplayInfoOnWayland, ListsSwaysOutputs) {
+  HeadlessCompositor sway = HeadlessCompositor::sway({QSize(1920, 1080), QSize(1280, 1024)});
+  if (!sway.running()) GTEST_SKIP() << sway.whyNot().toStdString();
+  const ProgramRun run = displayinfoIn(sway);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "output HEADLESS-1 0 0 1920 1080 0 \"headless\"\noutput HEADLESS-2 1920 0 1280 1024 0 "
+                     "\"headless\"\npendisplay\n");
+  EXPECT_EQ(run.err, "displayinfo: monitors from sway\n");
+}
+
 }  // namespace

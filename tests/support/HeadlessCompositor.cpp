@@ -7,6 +7,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <QLocalSocket>
+#include <QRegularExpression>
+
+#include <unistd.h>
 #include <wayland-client.h>
 
 HeadlessCompositor::HeadlessCompositor(const QString& desktop)
@@ -58,6 +62,61 @@ HeadlessCompositor HeadlessCompositor::kwin(int outputs, QSize size) {
   return compositor;
 }
 
+HeadlessCompositor HeadlessCompositor::sway(const QVector<QSize>& outputs) {
+  HeadlessCompositor compositor("sway");
+  const QString runtime = compositor.m_runtimeDir->path();
+  QDir().mkpath(runtime + "/home");
+  QString config;
+  int x = 0;
+  for (int i = 0; i < outputs.size(); ++i) {
+    config += QString("output HEADLESS-%1 mode %2x%3 position %4 0\n")
+                  .arg(i + 1)
+                  .arg(outputs[i].width())
+                  .arg(outputs[i].height())
+                  .arg(x);
+    x += outputs[i].width();
+  }
+  QFile file(runtime + "/config");
+  if (file.open(QIODevice::WriteOnly)) file.write(config.toUtf8());
+  file.close();
+  QProcessEnvironment& environment = compositor.m_extraEnvironment;
+  environment.insert("HOME", runtime + "/home");
+  environment.insert("WLR_BACKENDS", "headless");
+  environment.insert("WLR_RENDERER", "pixman");
+  environment.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+  environment.insert("WLR_HEADLESS_OUTPUTS", QString::number(outputs.size()));
+  QString program = QStandardPaths::findExecutable("sway");
+  QStringList arguments{"-c", runtime + "/config"};
+  if (geteuid() == 0 && !program.isEmpty()) {
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    const QByteArray runtimePath = QFile::encodeName(runtime);
+    if (setpriv.isEmpty() || chown(runtimePath.constData(), 65534, 65534) != 0 ||
+        chown(QFile::encodeName(runtime + "/home").constData(), 65534, 65534) != 0) {
+      compositor.m_whyNot = "sway refuses root, and nobody cannot be made its user here";
+      return compositor;
+    }
+    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
+    program = setpriv;
+  }
+  // sway names its socket after its user and process.
+  HeadlessCompositor* self = &compositor;
+  compositor.start(program, arguments, [self, runtime] {
+    const QStringList sockets = QDir(runtime).entryList({"sway-ipc.*.sock"}, QDir::System);
+    if (sockets.isEmpty()) return false;
+    QLocalSocket probe;
+    probe.connectToServer(runtime + "/" + sockets.first());
+    if (!probe.waitForConnected(500)) return false;
+    const QStringList displays = QDir(runtime).entryList({"wayland-*"}, QDir::System).filter(QRegularExpression("^wayland-\\d+$"));
+    if (displays.isEmpty()) return false;
+    self->m_extraEnvironment.insert("SWAYSOCK", runtime + "/" + sockets.first());
+    self->m_extraEnvironment.insert("WAYLAND_DISPLAY", displays.first());
+    return true;
+  });
+  return compositor;
+}
+
+QString HeadlessCompositor::swaySocket() const { return m_extraEnvironment.value("SWAYSOCK"); }
+
 void HeadlessCompositor::start(const QString& program, const QStringList& arguments,
                                const std::function<bool()>& ready) {
   if (program.isEmpty()) {
@@ -70,7 +129,7 @@ void HeadlessCompositor::start(const QString& program, const QStringList& argume
   }
   if (m_connectionName.isEmpty()) m_connectionName = "compositor-test-" + m_runtimeDir->path();
   QDBusConnection::connectToBus(m_bus->address(), m_connectionName);
-  m_process->setProcessEnvironment(sessionEnvironment());
+  m_process->setProcessEnvironment(compositorEnvironment());
   m_process->setProcessChannelMode(QProcess::MergedChannels);
   m_process->start(program, arguments);
   if (!m_process->waitForStarted(10000)) {
@@ -105,6 +164,14 @@ QByteArray HeadlessCompositor::socketPath() const {
   return QFile::encodeName(m_runtimeDir->path() + "/" + kSocket);
 }
 
+QProcessEnvironment HeadlessCompositor::compositorEnvironment() const {
+  QProcessEnvironment environment = sessionEnvironment();
+  // sway takes its socket from the environment it is given: none yet.
+  environment.remove("SWAYSOCK");
+  if (m_desktop == QLatin1String("sway")) environment.remove("WAYLAND_DISPLAY");
+  return environment;
+}
+
 QProcessEnvironment HeadlessCompositor::sessionEnvironment() const {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("DBUS_SESSION_BUS_ADDRESS", m_bus->address());
@@ -113,5 +180,6 @@ QProcessEnvironment HeadlessCompositor::sessionEnvironment() const {
   environment.insert("XDG_SESSION_TYPE", "wayland");
   environment.insert("XDG_CURRENT_DESKTOP", m_desktop);
   environment.remove("DISPLAY");
+  for (const QString& key : m_extraEnvironment.keys()) environment.insert(key, m_extraEnvironment.value(key));
   return environment;
 }

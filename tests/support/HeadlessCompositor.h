@@ -28,6 +28,10 @@ class HeadlessCompositor {
   // Plasma's KWin with `outputs` virtual outputs of `size` each; up once its
   // socket answers.
   static HeadlessCompositor kwin(int outputs, QSize size);
+  // sway with headless outputs of these sizes side by side; up once its IPC
+  // socket answers. sway refuses to run as root: a root test runs it as
+  // nobody.
+  static HeadlessCompositor sway(const QVector<QSize>& outputs);
 
   HeadlessCompositor(HeadlessCompositor&&) = default;
   ~HeadlessCompositor();
@@ -39,17 +43,22 @@ class HeadlessCompositor {
   // The environment of a program started into this session.
   QProcessEnvironment sessionEnvironment() const;
   QByteArray socketPath() const;
+  // sway's IPC socket, once sway is up.
+  QString swaySocket() const;
 
  private:
   explicit HeadlessCompositor(const QString& desktop);
   // Starts `program`; `ready` is asked every 50 ms for up to 30 s.
   void start(const QString& program, const QStringList& arguments, const std::function<bool()>& ready);
+  // The environment the compositor itself starts with.
+  QProcessEnvironment compositorEnvironment() const;
 
   std::unique_ptr<PrivateBus> m_bus;
   std::unique_ptr<QTemporaryDir> m_runtimeDir;
   std::unique_ptr<QProcess> m_process;
   QString m_desktop;
   QString m_connectionName;
+  QProcessEnvironment m_extraEnvironment;
   bool m_running = false;
   QString m_whyNot;
 };

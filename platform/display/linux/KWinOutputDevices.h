@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/display/linux/WaylandConnection.h"
+#include "platform/desktop/linux/WaylandConnection.h"
 
 #include <QByteArray>
 #include <QPoint>

@@ -2,9 +2,11 @@
 // session XWayland's outputs are made up by the compositor (one "XWAYLAND0"
 // without EDID per monitor at best), so XRandR is asked only where X is the
 // desktop's own window system.
+#include "platform/desktop/linux/SwayIpc.h"
 #include "platform/display/NullDisplayOutputs.h"
 #include "platform/display/linux/KWinDisplayOutputs.h"
 #include "platform/display/linux/MutterDisplayOutputs.h"
+#include "platform/display/linux/SwayDisplayOutputs.h"
 #include "platform/display/linux/XrandrDisplayOutputs.h"
 
 #include <QLoggingCategory>
@@ -25,6 +27,7 @@ bool isWaylandSession() {
 
 std::unique_ptr<DisplayOutputs> createDefaultDisplayOutputs() {
   if (!isWaylandSession()) return std::make_unique<XrandrDisplayOutputs>();
+  if (SwayIpc().isAvailable()) return std::make_unique<SwayDisplayOutputs>();
   const QDBusConnection bus = QDBusConnection::sessionBus();
   if (MutterDisplayOutputs::isAvailable(bus)) return std::make_unique<MutterDisplayOutputs>(bus);
   if (KWinDisplayOutputs::isAvailable()) return std::make_unique<KWinDisplayOutputs>();

@@ -1,4 +1,4 @@
-#include "platform/display/linux/WaylandConnection.h"
+#include "platform/desktop/linux/WaylandConnection.h"
 
 #include <QDeadlineTimer>
 
