@@ -74,6 +74,18 @@ QStringList ScreenInfo::screenNames(const QStringList& outputNames, const QMap<Q
   return names;
 }
 
+QString ScreenInfo::outputNameOf(const QScreen& screen, const QVector<MonitorRecord>& monitors) {
+  const QString name = screen.name();
+  for (const MonitorRecord& record : monitors)
+    if (record.adapterDeviceName == name) return name;
+  // Through XWayland, Qt sees made-up screens ("XWAYLAND0") where the
+  // compositor names its monitors; the same place on the desktop is the
+  // same monitor.
+  for (const MonitorRecord& record : monitors)
+    if (record.monitorRect == screen.geometry()) return record.adapterDeviceName;
+  return name;
+}
+
 void ScreenInfo::disconnectScreens() {
   for (const QMetaObject::Connection& connection : qAsConst(m_screenConnections)) disconnect(connection);
   m_screenConnections.clear();
@@ -85,14 +97,14 @@ void ScreenInfo::getScreenDevNameList() {
   m_screenMap.clear();
   m_screens.clear();
   const QList<QScreen*> screens = qGuiApp ? QGuiApplication::screens() : QList<QScreen*>();
+  DisplayMonitorDevice monitors;
+  monitors.setDevType(m_devType);
   QStringList outputNames;
   for (QScreen* screen : screens) {
     m_screens << screen;
-    outputNames << screen->name();
+    outputNames << outputNameOf(*screen, monitors.monitors());
   }
 
-  DisplayMonitorDevice monitors;
-  monitors.setDevType(m_devType);
   const QStringList names = screenNames(outputNames, monitors.monitorNameMap(), m_devType, tr("ALL SCREEN"));
   const int firstScreen = names.size() - screens.size();
   for (int i = 0; i < names.size(); ++i) m_screenNameList << names[i];

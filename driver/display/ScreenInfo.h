@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include "driver/display/DesktopSketch.h"
+#include "driver/display/MonitorRecord.h"
 
 #include <memory>
 
@@ -60,6 +61,9 @@ class ScreenInfo : public QObject {
   // "ALL SCREEN" (translated) first with two or more screens.
   static QStringList screenNames(const QStringList& outputNames, const QMap<QString, QString>& monitorNames,
                                  int devType, const QString& allScreensText);
+  // The output a screen shows: the one of its name, else (XWayland's
+  // screens) the one at its place on the desktop, else its own name.
+  static QString outputNameOf(const QScreen& screen, const QVector<MonitorRecord>& monitors);
   // What getScreenSize answers for a rectangle: 0 width, 1 height, 2 x, 3 y.
   static double rectValue(const QRect& rect, int type);
 

@@ -118,6 +118,26 @@ TEST_F(ScreenInfoDesk, NamesThePenDisplaysScreenByItsMonitor) {
   EXPECT_EQ(screens.penDisplayScreenName(), "");
 }
 
+// Through XWayland Qt's screens are "XWAYLAND0", "XWAYLAND1": they are the
+// compositor's monitors at the same places, and are named and chosen so.
+TEST_F(ScreenInfoDesk, NamesXWaylandsScreensAfterTheMonitorsAtTheirPlaces) {
+  m_desk.clear();
+  m_desk.add("Meta-0", "DELL U2720Q", QRect(0, 0, 1920, 1080)).add("Meta-1", "Fjord5Pro", QRect(1920, 0, 1280, 1024));
+  m_fakes.remove("HDMI-1");
+  m_fakes.remove("DP-1");
+  m_fakes.add("XWAYLAND0", QRect(0, 0, 1920, 1080));
+  m_fakes.add("XWAYLAND1", QRect(1920, 0, 1280, 1024));
+  ScreenInfo screens;
+  screens.setDevType(MyQmlEnum::CFG_Fjord5pro);
+  const QStringList list = names(screens);
+  EXPECT_TRUE(list.contains("Meta-0 DELL U2720Q")) << list.join('|').toStdString();
+  EXPECT_TRUE(list.contains("Meta-1 Fjord5Pro")) << list.join('|').toStdString();
+  EXPECT_EQ(screens.penDisplayScreenName(), "Meta-1 Fjord5Pro");
+  QSignalSpy reported(&screens, &ScreenInfo::realScreenRect);
+  screens.setGrabScreenRect("Meta-1 Fjord5Pro");
+  EXPECT_EQ(lastReported(reported), QRect(1920, 0, 1280, 1024));
+}
+
 QImage picture(ScreenInfo& screens) {
   std::unique_ptr<ImageProvider> provider(screens.takeScreenImageProvider());
   QSize size;
