@@ -18,8 +18,10 @@
 #include "platform/system/CrashHandler.h"
 #include "platform/virtualpen/VirtualPen.h"
 
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QScreen>
 
 Q_LOGGING_CATEGORY(lcDevThread, "varnex.devthread")
 
@@ -64,8 +66,11 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   stopWorker();
 
   // The virtual pen is a direct-input device for pen displays and a pointer
-  // device for tablets: make the one this model needs before looking for it.
-  platform::VirtualPen::prepare(MyQmlEnum::isPenDisplay(deviceType));
+  // device for tablets, and its coordinates span the whole desktop: make the
+  // one this model and this desktop need before looking for it.
+  const QScreen* primary = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+  platform::VirtualPen::prepare(MyQmlEnum::isPenDisplay(deviceType),
+                                primary ? primary->virtualGeometry().size() : QSize());
   if (!openLinks()) return false;
 
   m_devInfo.reset(DevInfoFactor().create(deviceType));

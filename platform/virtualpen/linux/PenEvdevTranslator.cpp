@@ -85,7 +85,15 @@ bool PenEvdevTranslator::translate(const uint8_t* report, int length) {
   return m_ok;
 }
 
-void PenEvdevTranslator::describe(libevdev* device, bool penDisplay) {
+int PenEvdevTranslator::heightResolution(QSize area) {
+  if (area.width() <= 0 || area.height() <= 0) return kCoordinateResolution;
+  // The same 32767 units over a shorter height are more units per millimetre.
+  const long long units = (static_cast<long long>(kCoordinateResolution) * area.width() + area.height() / 2) /
+                          area.height();
+  return static_cast<int>(std::max(1LL, std::min<long long>(units, kMaxCoordinate)));
+}
+
+void PenEvdevTranslator::describe(libevdev* device, bool penDisplay, QSize area) {
   libevdev_set_name(device, "Varnex Virtual Pen");
   libevdev_set_id_bustype(device, BUS_VIRTUAL);
   libevdev_set_id_vendor(device, 0x6666);
@@ -106,7 +114,7 @@ void PenEvdevTranslator::describe(libevdev* device, bool penDisplay) {
     libevdev_enable_event_code(device, EV_ABS, code, &info);
   };
   axis(ABS_X, 0, kMaxCoordinate, kCoordinateResolution);
-  axis(ABS_Y, 0, kMaxCoordinate, kCoordinateResolution);
+  axis(ABS_Y, 0, kMaxCoordinate, heightResolution(area));
   axis(ABS_PRESSURE, 0, kMaxPressure, 1);
   axis(ABS_TILT_X, -kMaxTilt, kMaxTilt, kTiltResolution);
   axis(ABS_TILT_Y, -kMaxTilt, kMaxTilt, kTiltResolution);

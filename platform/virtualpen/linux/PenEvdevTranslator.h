@@ -2,6 +2,8 @@
 
 #include "platform/input/linux/EvdevSink.h"
 
+#include <QSize>
+
 #include <cstdint>
 
 struct libevdev;
@@ -29,8 +31,14 @@ class PenEvdevTranslator {
 
   // Fills a libevdev description with the name, identity and capabilities of
   // the virtual pen. Pen displays are direct input devices, tablets move a
-  // pointer.
-  static void describe(libevdev* device, bool penDisplay);
+  // pointer. The pen's coordinates stand for `area` (the desktop, in
+  // pixels): its size in millimetres gets the area's proportions, so a
+  // desktop that keeps a tablet's aspect ratio does not letterbox it. An
+  // empty area gives a square.
+  static void describe(libevdev* device, bool penDisplay, QSize area = QSize());
+  // Units per millimetre of ABS_Y that give the pen the proportions of
+  // `area` beside kCoordinateResolution on ABS_X.
+  static int heightResolution(QSize area);
 
  private:
   enum class Tool { None, Pen, Rubber };

@@ -11,10 +11,10 @@ namespace platform {
 UinputPenOutput::UinputPenOutput(std::unique_ptr<UinputDevice> device)
     : m_device(std::move(device)), m_translator(*m_device) {}
 
-std::unique_ptr<UinputPenOutput> UinputPenOutput::create(bool penDisplay, QString* error) {
+std::unique_ptr<UinputPenOutput> UinputPenOutput::create(bool penDisplay, QSize area, QString* error) {
   libevdev* description = libevdev_new();
   if (!description) return nullptr;
-  PenEvdevTranslator::describe(description, penDisplay);
+  PenEvdevTranslator::describe(description, penDisplay, area);
   QString reason;
   std::unique_ptr<UinputDevice> device = UinputDevice::create(description, &reason);
   libevdev_free(description);

@@ -4,6 +4,7 @@
 #include "platform/virtualpen/PenOutput.h"
 #include "platform/virtualpen/linux/PenEvdevTranslator.h"
 
+#include <QSize>
 #include <QString>
 #include <atomic>
 #include <memory>
@@ -16,7 +17,7 @@ class UinputPenOutput : public PenOutput {
  public:
   // Null when the uinput device cannot be made (no /dev/uinput or no
   // permission); the reason goes to `error` when given.
-  static std::unique_ptr<UinputPenOutput> create(bool penDisplay, QString* error = nullptr);
+  static std::unique_ptr<UinputPenOutput> create(bool penDisplay, QSize area, QString* error = nullptr);
 
   bool penReport(const uint8_t* report, int length) override;
   bool modeReport(const uint8_t* report, int length) override;
