@@ -193,4 +193,15 @@ TEST(DisplayInfoOnWayland, ListsSwaysOutputs) {
   EXPECT_EQ(run.err, "displayinfo: monitors from sway\n");
 }
 
+// weston has no protocol to turn a monitor: its outputs are still listed.
+TEST(DisplayInfoOnWayland, ListsWestonsOutputsFromTheCoreProtocol) {
+  HeadlessCompositor weston = HeadlessCompositor::weston(QSize(1600, 900));
+  if (!weston.running()) GTEST_SKIP() << weston.whyNot().toStdString();
+  const ProgramRun run = displayinfoIn(weston);
+  EXPECT_EQ(run.exitCode, 0);
+  // One monitor is the pen display whatever its name.
+  EXPECT_EQ(run.out, "output headless 0 0 1600 900 0 \"headless\"\npendisplay headless\n");
+  EXPECT_EQ(run.err, "displayinfo: monitors from wayland\n");
+}
+
 }  // namespace

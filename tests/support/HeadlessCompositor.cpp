@@ -13,6 +13,22 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+namespace {
+
+// Ready once a client can connect to the socket and get an answer.
+std::function<bool()> socketAnswers(const QByteArray& socket) {
+  return [socket] {
+    if (!QFileInfo::exists(QString::fromLocal8Bit(socket))) return false;
+    wl_display* display = wl_display_connect(socket.constData());
+    if (!display) return false;
+    const bool answered = wl_display_roundtrip(display) >= 0;
+    wl_display_disconnect(display);
+    return answered;
+  };
+}
+
+}  // namespace
+
 HeadlessCompositor::HeadlessCompositor(const QString& desktop)
     : m_bus(std::make_unique<PrivateBus>()),
       m_runtimeDir(std::make_unique<QTemporaryDir>()),
@@ -50,15 +66,15 @@ HeadlessCompositor HeadlessCompositor::kwin(int outputs, QSize size) {
   const QStringList arguments{"--virtual", "--width", QString::number(size.width()), "--height",
                               QString::number(size.height()), "--output-count", QString::number(outputs),
                               "--socket", kSocket};
-  const QByteArray socket = compositor.socketPath();
-  compositor.start(program, arguments, [socket] {
-    if (!QFileInfo::exists(QString::fromLocal8Bit(socket))) return false;
-    wl_display* display = wl_display_connect(socket.constData());
-    if (!display) return false;
-    const bool answered = wl_display_roundtrip(display) >= 0;
-    wl_display_disconnect(display);
-    return answered;
-  });
+  compositor.start(program, arguments, socketAnswers(compositor.socketPath()));
+  return compositor;
+}
+
+HeadlessCompositor HeadlessCompositor::weston(QSize size) {
+  HeadlessCompositor compositor("weston");
+  const QStringList arguments{"--backend=headless-backend.so", "--no-config", "--socket=" + QString(kSocket),
+                              QString("--width=%1").arg(size.width()), QString("--height=%1").arg(size.height())};
+  compositor.start(QStandardPaths::findExecutable("weston"), arguments, socketAnswers(compositor.socketPath()));
   return compositor;
 }
 

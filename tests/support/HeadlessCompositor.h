@@ -32,6 +32,9 @@ class HeadlessCompositor {
   // socket answers. sway refuses to run as root: a root test runs it as
   // nobody.
   static HeadlessCompositor sway(const QVector<QSize>& outputs);
+  // weston's headless backend with one output of `size`; up once its socket
+  // answers.
+  static HeadlessCompositor weston(QSize size);
 
   HeadlessCompositor(HeadlessCompositor&&) = default;
   ~HeadlessCompositor();

@@ -7,6 +7,7 @@
 #include "platform/display/linux/KWinDisplayOutputs.h"
 #include "platform/display/linux/MutterDisplayOutputs.h"
 #include "platform/display/linux/SwayDisplayOutputs.h"
+#include "platform/display/linux/WaylandOutputsDisplayOutputs.h"
 #include "platform/display/linux/XrandrDisplayOutputs.h"
 
 #include <QLoggingCategory>
@@ -31,6 +32,10 @@ std::unique_ptr<DisplayOutputs> createDefaultDisplayOutputs() {
   const QDBusConnection bus = QDBusConnection::sessionBus();
   if (MutterDisplayOutputs::isAvailable(bus)) return std::make_unique<MutterDisplayOutputs>(bus);
   if (KWinDisplayOutputs::isAvailable()) return std::make_unique<KWinDisplayOutputs>();
+  if (!WaylandOutputsDisplayOutputs().outputs().isEmpty()) {
+    qCInfo(lcSessionDisplay) << "this Wayland desktop offers no way to turn a monitor; the window asks the user to";
+    return std::make_unique<WaylandOutputsDisplayOutputs>();
+  }
   qCWarning(lcSessionDisplay) << "this Wayland desktop does not tell the driver its monitors; the pen display"
                                  " cannot be found or turned from here";
   return std::make_unique<NullDisplayOutputs>();
