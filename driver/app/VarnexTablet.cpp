@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 #include <QUrl>
 #include <QtConcurrent>
 
@@ -301,6 +302,14 @@ void VarnexTablet::calibration() {
     QRect rect = m_displayMonitorDevice.monitorRect(output);
     m_devOperateThread->calculateCalibrationPointScreenPos(rect);
     m_calibrationWidget->move(rect.topLeft());
+    // Wayland compositors place windows themselves: a full-screen window goes
+    // to the screen it is given, not to where it was moved.
+    for (QScreen* screen : QGuiApplication::screens()) {
+      if (screen->geometry() != rect) continue;
+      m_calibrationWidget->createWinId();
+      if (m_calibrationWidget->windowHandle()) m_calibrationWidget->windowHandle()->setScreen(screen);
+      break;
+    }
   } else {
     QRect primary = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
     m_devOperateThread->calculateCalibrationPointScreenPos(primary);

@@ -2,6 +2,8 @@
 // and wake, the dial's centre key and the foreground program do.
 
 #include "ControllerRig.h"
+#include "tests/display/EdidBuilder.h"
+#include "tests/display/FakeScreens.h"
 
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
@@ -10,6 +12,7 @@
 #include "driver/keys/KeyFunctionTable.h"
 #include "driver/output/DevOperateThread.h"
 #include "driver/output/VMulti.h"
+#include "driver/tablet/CalibrationWidget.h"
 #include "driver/tablet/SimulatedTablet.h"
 #include "driver/tablet/Tablet.h"
 #include "platform/hid/HidBackend.h"
@@ -19,6 +22,8 @@
 #include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
 
+#include <QApplication>
+#include <QWindow>
 #include <QDir>
 #include <QFile>
 #include <QQmlContext>
@@ -414,6 +419,35 @@ TEST_F(Controller, APenDisplayWhoseMonitorCannotTurnSaysSoOnce) {
   EXPECT_EQ(m_prompts[0], QCoreApplication::translate(
                              "VarnexTablet", "此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。"));
   EXPECT_TRUE(m_prompts[0].contains("display settings")) << "translated: " << m_prompts[0].toStdString();
+}
+
+// The calibration window goes full screen on the pen display's own screen,
+// also where the compositor ignores where a window was moved.
+TEST_F(Controller, CalibrationOpensOnThePenDisplaysScreen) {
+  SimulatedWorld& world = plugIn("Fjord5pro");
+  platform::DisplayOutput office, penDisplay;
+  office.name = "DP-1";
+  office.rect = QRect(0, 0, 1920, 1080);
+  office.modeSize = office.rect.size();
+  office.edid = edidNamed("DELL U2720Q");
+  penDisplay.name = "DP-2";
+  penDisplay.rect = QRect(1920, 0, 1920, 1080);
+  penDisplay.modeSize = penDisplay.rect.size();
+  penDisplay.edid = edidNamed("Fjord5Pro");
+  world.displays().setOutputs({office, penDisplay});
+  FakeScreens screens;
+  screens.add("DP-1", office.rect);
+  screens.add("DP-2", penDisplay.rect);
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  controller.calibration();
+  CalibrationWidget* calibration = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* candidate = qobject_cast<CalibrationWidget*>(widget)) calibration = candidate;
+  ASSERT_NE(calibration, nullptr);
+  ASSERT_NE(calibration->windowHandle(), nullptr);
+  EXPECT_EQ(calibration->windowHandle()->screen()->name(), "DP-2");
+  calibration->close();
 }
 
 TEST_F(Controller, RotatingATabletLeavesTheMonitorAlone) {
