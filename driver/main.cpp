@@ -41,14 +41,17 @@ struct PassedOnArguments {
   }
 };
 
+// The instance lock cannot be taken and nobody answers behind it: better no
+// driver than two on one tablet (EX_CANTCREAT of sysexits).
+constexpr int kInstanceUnavailableExitCode = 73;
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A logout or Ctrl+C while the driver is still starting is kept and acted
+  // on once the event loop runs, so the driver ends as cleanly as later on.
+  platform::TerminationSignals::catchEarly();
   platform::ensureHomeDirectory();
-  if (!DisplayCheck::displayAvailable(argc, argv)) {
-    std::fprintf(stderr, "%s\n", DisplayCheck::noDisplayMessage("VarnexDriver").toLocal8Bit().constData());
-    return DisplayCheck::kNoDisplayExitCode;
-  }
   QApplication::setOrganizationName("varnex");
 
   QStringList arguments;
@@ -63,7 +66,23 @@ int main(int argc, char** argv) {
   // One driver per user: a later start asks the running one to show its
   // window and ends, before it makes an application object or a log line.
   platform::SingleInstance instance(QStringLiteral("VarnexDriver"));
-  if (!instance.claim()) return 0;
+  switch (instance.claim()) {
+    case platform::SingleInstance::Claim::First: break;
+    case platform::SingleInstance::Claim::Second: return 0;
+    case platform::SingleInstance::Claim::Unavailable:
+      std::fprintf(stderr, "VarnexDriver: %s; not starting, so that two drivers never share one tablet\n",
+                   instance.problem().toLocal8Bit().constData());
+      return kInstanceUnavailableExitCode;
+  }
+
+  // Checked once we hold the instance, so a start from a terminal without a
+  // display still brings a running driver's window up. Returning lets go of
+  // the instance.
+  QString noDisplay;
+  if (!DisplayCheck::displayAvailable(argc, argv, &noDisplay)) {
+    std::fprintf(stderr, "%s\n", DisplayCheck::noDisplayMessage("VarnexDriver", noDisplay).toLocal8Bit().constData());
+    return DisplayCheck::kNoDisplayExitCode;
+  }
 
   platform::returnLargeBuffersToTheSystem();
   PassedOnArguments passedOn(argv[0], options.passedOn);
@@ -80,9 +99,15 @@ int main(int argc, char** argv) {
 
   // A logout, `systemctl --user stop` or Ctrl+C ends the loop like the tray's
   // quit, so the device path stops and the virtual devices go away in order.
+  // A request that came during start-up may be acted on by an event loop
+  // the controller runs while it builds, which ends that loop only: then
+  // the main loop is not entered at all.
   platform::TerminationSignals termination;
-  QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &app,
-                   &QCoreApplication::quit);
+  bool endRequested = false;
+  QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &app, [&endRequested] {
+    endRequested = true;
+    QCoreApplication::quit();
+  });
 
   // The simulated machine must exist before the controller looks for a tablet.
   std::unique_ptr<SimulatedWorld> world;
@@ -108,7 +133,7 @@ int main(int argc, char** argv) {
         world->start();
     }
     if (options.quitAfterMs >= 0) QTimer::singleShot(options.quitAfterMs, &app, &QCoreApplication::quit);
-    result = app.exec();
+    if (!endRequested) result = app.exec();
     if (world) world->stop();
   }
   if (world) world->logSummary();

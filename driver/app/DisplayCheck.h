@@ -11,13 +11,16 @@ namespace DisplayCheck {
 // EX_UNAVAILABLE of sysexits: the service we need (a display) is not there.
 constexpr int kNoDisplayExitCode = 69;
 
-// True when the Qt platform chosen by the environment or the command line
-// needs no display (offscreen, minimal, vnc, ...) or when one is named:
-// DISPLAY for X11, WAYLAND_DISPLAY for Wayland. `arguments` are the
-// program's (a "-platform NAME" there overrides QT_QPA_PLATFORM, as in Qt).
-bool displayAvailable(int argc, char** argv);
+// True when one of the Qt platforms that Qt will try, in its order, needs no
+// display (offscreen, minimal, vnc, ...) or finds its display server
+// answering: an X server at DISPLAY for xcb, a compositor at WAYLAND_DISPLAY
+// for wayland (when Qt has that plugin). The platforms are those of a
+// "-platform NAME" in `argv` or of QT_QPA_PLATFORM; by default xcb, with
+// wayland first in a session that says it is Wayland's. Otherwise false,
+// with the reason in `why`.
+bool displayAvailable(int argc, char** argv, QString* why = nullptr);
 
 // The line to print when there is none.
-QString noDisplayMessage(const QString& programName);
+QString noDisplayMessage(const QString& programName, const QString& why = QString());
 
 }  // namespace DisplayCheck

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/session/HandOverMessage.h"
+#include "platform/session/LocalListener.h"
 
-#include <QLocalServer>
 #include <QObject>
 #include <functional>
 
@@ -11,7 +11,8 @@ namespace platform {
 // The running instance's end of the hand-over: a local socket that takes one
 // message per connection, gives it to the receiver, and answers with one
 // byte (1 handled, 0 passed on) once the receiver has returned, so the
-// sender knows its message has been dealt with.
+// sender knows its message has been dealt with. A flood of connections is
+// served a few at a time and never closes it.
 class HandOverServer : public QObject {
   Q_OBJECT
 
@@ -22,17 +23,16 @@ class HandOverServer : public QObject {
 
   explicit HandOverServer(Receiver receiver, QObject* parent = nullptr);
 
-  // Listens at `path`, replacing a socket file a dead instance left there
-  // (only the instance holding the lock may call this). Only this user may
-  // connect.
+  // Listens at `path`, replacing a socket file a dead instance left there;
+  // a live instance's socket is never replaced. Only this user may connect.
   bool listen(const QString& path);
-  QString errorString() const { return m_server.errorString(); }
+  QString errorString() const { return m_listener.errorString(); }
 
  private:
-  void accept();
+  void serve(qintptr descriptor);
 
   Receiver m_receiver;
-  QLocalServer m_server;
+  LocalListener m_listener;
 };
 
 }  // namespace platform

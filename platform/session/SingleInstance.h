@@ -14,7 +14,7 @@ namespace platform {
 // then ends.
 //
 //   platform::SingleInstance instance("VarnexDriver");
-//   if (!instance.claim()) return 0;
+//   if (instance.claim() != platform::SingleInstance::Claim::First) return ...;
 //   QApplication app(argc, argv);
 //   ...build the driver...
 //   instance.publish([&](quint32 dwData, const QByteArray& data) { return ...; });
@@ -33,11 +33,19 @@ class SingleInstance {
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
-  // True when this process is the first and now holds the instance. False
-  // when another one holds it; the show-window message has then been sent
-  // and handled if the other one has published its hand-over point. Needs
-  // no application object.
-  bool claim();
+  enum class Claim {
+    First,        // this process now holds the instance
+    Second,       // another one runs; the show-window message has been sent
+                  // and handled if it has published its hand-over point
+    Unavailable,  // the instance cannot be taken, and whether another driver
+                  // runs cannot be told: problem() says why
+  };
+  // Needs no application object. A lock that is not usable where it lives
+  // (a link, a folder or someone else's file put there) is moved aside once;
+  // a driver whose lock file was removed is still found by its hand-over
+  // point, so a second driver never starts beside it.
+  Claim claim();
+  QString problem() const { return m_problem; }
 
   // Opens the hand-over point; from then on every message of a later start
   // reaches `receiver` on this thread, and the receiver's answer (handled or
@@ -46,15 +54,20 @@ class SingleInstance {
   bool publish(Receiver receiver);
 
   // Where the instance lock and the hand-over point live: in the user's
-  // runtime directory, named from the key and the user.
+  // private runtime folder (see privateRuntimeFolder), named from the key
+  // and the user; "" when there is no such folder.
   QString lockPath() const;
   QString handOverPath() const;
 
  private:
+  QString pathWithSuffix(const char* suffix) const;
   // Sends the show-window message; false when nobody listens.
   bool handOver();
 
   QString m_key;
+  mutable QString m_folder;
+  mutable QString m_folderProblem;
+  QString m_problem;
   int m_lockFd = -1;
   std::unique_ptr<HandOverServer> m_server;
 };

@@ -12,13 +12,22 @@ namespace platform {
 // this object, so the program leaves its event loop and tears down in order
 // instead of dying in the middle of a pen stroke.
 //
-// One object at a time; destroying it restores the default actions.
+// The handlers can be installed before any Qt object exists (catchEarly),
+// so a request that comes while the program is still starting is kept and
+// acted on once the event loop runs. They stay installed to the end of the
+// process: once the object is gone the program is on its way out already,
+// and a late request must neither cut its teardown short nor change its
+// exit code. One object at a time.
 class TerminationSignals : public QObject {
   Q_OBJECT
 
  public:
   explicit TerminationSignals(QObject* parent = nullptr);
   ~TerminationSignals() override;
+
+  // Installs the handlers; the requests wait until an object exists. False
+  // when they could not be installed. Safe to call more than once.
+  static bool catchEarly();
 
   // False when the handlers could not be installed.
   bool isInstalled() const { return m_notifier != nullptr; }

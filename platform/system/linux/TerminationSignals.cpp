@@ -20,6 +20,7 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // The handler may only write: the pipe carries the signal number to the
 // event loop, which does the rest.
 int s_pipe[2] = {-1, -1};
+bool s_objectExists = false;
 
 void onSignal(int number) {
   const int savedErrno = errno;
@@ -31,36 +32,39 @@ void onSignal(int number) {
 
 }  // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-  if (s_pipe[0] >= 0) {
-    qCWarning(lcTermination) << "termination signals are already handled";
-    return;
-  }
+bool TerminationSignals::catchEarly() {
+  if (s_pipe[0] >= 0) return true;
   if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
     qCWarning(lcTermination) << "no pipe for termination signals:" << strerror(errno);
     s_pipe[0] = s_pipe[1] = -1;
-    return;
+    return false;
   }
   struct sigaction action {};
   action.sa_handler = onSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (int number : kSignals) sigaction(number, &action, nullptr);
+  return true;
+}
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+  if (!catchEarly()) return;
+  if (s_objectExists) {
+    qCWarning(lcTermination) << "termination signals are already handled";
+    return;
+  }
+  s_objectExists = true;
   m_notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPending);
 }
 
 TerminationSignals::~TerminationSignals() {
   if (!m_notifier) return;
-  struct sigaction action {};
-  action.sa_handler = SIG_DFL;
-  sigemptyset(&action.sa_mask);
-  for (int number : kSignals) sigaction(number, &action, nullptr);
+  // The pipe stays open with the handlers: a handler must never write into
+  // a descriptor number that has been given to another file since.
   delete m_notifier;
   m_notifier = nullptr;
-  ::close(s_pipe[0]);
-  ::close(s_pipe[1]);
-  s_pipe[0] = s_pipe[1] = -1;
+  s_objectExists = false;
 }
 
 void TerminationSignals::readPending() {

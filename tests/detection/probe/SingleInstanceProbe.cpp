@@ -29,7 +29,7 @@ void say(const QByteArray& line) {
 int main(int argc, char** argv) {
   const bool latePublish = argc > 1 && strcmp(argv[1], "--late-publish") == 0;
   platform::SingleInstance instance(QStringLiteral("VarnexProbe"));
-  if (!instance.claim()) {
+  if (instance.claim() != platform::SingleInstance::Claim::First) {
     say("second");
     return 0;
   }
