@@ -12,7 +12,8 @@ namespace platform {
 // at most kMaxInProgress connections at a time; the rest wait in the
 // system's queue until connectionFinished() makes room. When the process
 // runs out of descriptors, it stops accepting for a moment instead of giving
-// up, says so once, and takes up the queue again when a descriptor is free.
+// up, says so once until the queue has been emptied, and takes up the queue
+// again when a descriptor is free.
 class LocalListener : public QObject {
   Q_OBJECT
 

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -66,10 +68,29 @@ TEST_F(HandOverServerTest, GarbageAndSilenceAreCutOffWithoutReachingTheReceiver)
   EXPECT_EQ(exchange({HandOverMessage::showWindow().encode()}), 1);
 }
 
-TEST_F(HandOverServerTest, ASocketFileLeftBehindIsReplaced) {
+TEST_F(HandOverServerTest, ASocketLeftBehindIsReplacedALiveOneNever) {
+  // A live server's socket stays, and that server keeps serving.
+  HandOverServer second([](quint32, const QByteArray&) { return true; });
+  EXPECT_FALSE(second.listen(path));
+  EXPECT_EQ(exchange({HandOverMessage::showWindow().encode()}), 1);
+
+  // What a killed instance leaves: a socket file nobody listens at.
+  const QString stale = dir.path() + "/stale";
+  QLocalServer killed;
+  ASSERT_TRUE(killed.listen(stale));
+  ASSERT_TRUE(QFile::rename(stale, stale + ".moved"));  // its file outlives it
+  killed.close();
+  ASSERT_TRUE(QFile::rename(stale + ".moved", stale));
   HandOverServer again([](quint32, const QByteArray&) { return true; });
-  // The first server's file is there (as a killed instance would leave it).
-  EXPECT_TRUE(again.listen(path));
+  EXPECT_TRUE(again.listen(stale)) << again.errorString().toStdString();
+
+  // Something that is no socket at all is left alone.
+  QFile notASocket(dir.path() + "/plain");
+  ASSERT_TRUE(notASocket.open(QIODevice::WriteOnly));
+  notASocket.close();
+  HandOverServer refused([](quint32, const QByteArray&) { return true; });
+  EXPECT_FALSE(refused.listen(notASocket.fileName()));
+  EXPECT_TRUE(notASocket.exists());
 }
 
 }  // namespace

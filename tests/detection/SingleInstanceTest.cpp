@@ -1,76 +1,16 @@
 // The single instance with real processes: each probe starts the way the
 // driver does, and the tests start, hand over, and kill them.
 
+#include "tests/detection/InstanceProbe.h"
+
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <memory>
 
 namespace {
-
-constexpr int kWaitMs = 20000;
-
-class Probe {
- public:
-  explicit Probe(const QString& runtimeDir, QStringList arguments = {}) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtimeDir);
-    m_process.setProcessEnvironment(environment);
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(SINGLEINSTANCE_PROBE, arguments);
-    m_process.waitForStarted(kWaitMs);
-  }
-  ~Probe() {
-    if (m_process.state() != QProcess::NotRunning) {
-      m_process.kill();
-      m_process.waitForFinished(kWaitMs);
-    }
-  }
-
-  // Waits for a line that starts with `prefix`; the whole line, or "" when
-  // the probe ended or took too long.
-  QByteArray waitForLine(const QByteArray& prefix) {
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-      while (m_process.canReadLine()) {
-        const QByteArray line = m_process.readLine().trimmed();
-        m_lines << line;
-        if (line.startsWith(prefix)) return line;
-      }
-      if (clock.elapsed() > kWaitMs) return QByteArray();
-      if (!m_process.waitForReadyRead(200) && m_process.state() == QProcess::NotRunning && !m_process.canReadLine()) {
-        return QByteArray();
-      }
-    }
-  }
-  // Lines seen so far plus any still unread.
-  QList<QByteArray> lines() {
-    while (m_process.canReadLine()) m_lines << m_process.readLine().trimmed();
-    return m_lines;
-  }
-  void send(const QByteArray& command) {
-    m_process.write(command + "\n");
-    m_process.waitForBytesWritten(kWaitMs);
-  }
-  // The exit code once it ended by itself; -1 when it did not end in time.
-  int exitCode() {
-    if (!m_process.waitForFinished(kWaitMs) || m_process.exitStatus() != QProcess::NormalExit) return -1;
-    return m_process.exitCode();
-  }
-  void killHard() {
-    ::kill(pid_t(m_process.processId()), SIGKILL);
-    m_process.waitForFinished(kWaitMs);
-  }
-
- private:
-  QProcess m_process;
-  QList<QByteArray> m_lines;
-};
 
 class SingleInstanceTest : public ::testing::Test {
  protected:

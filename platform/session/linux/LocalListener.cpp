@@ -115,14 +115,17 @@ void LocalListener::acceptPending() {
   while (m_inProgress < kMaxInProgress) {
     const int connection = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (connection >= 0) {
-      m_shortageSaid = false;
       ++m_inProgress;
       emit newConnection(connection);
       continue;
     }
     const int error = errno;
     if (error == EINTR || error == ECONNABORTED) continue;
-    if (error == EAGAIN || error == EWOULDBLOCK) return;
+    if (error == EAGAIN || error == EWOULDBLOCK) {
+      // Nobody waits any more: a later shortage is a new one worth saying.
+      m_shortageSaid = false;
+      return;
+    }
     // The queue keeps the waiting connections; they are taken up again when
     // one of ours ends or, failing that, after a moment.
     m_notifier->setEnabled(false);

@@ -2,6 +2,8 @@
 // says on standard output what happened:
 //   "second"                 another instance runs; exits 0 at once
 //   "first"                  this one holds the instance
+//   "lock PATH"              where its lock is (right after "first")
+//   "unavailable"            the instance cannot be taken; exits 3
 //   "published"              its hand-over point is open
 //   "received DWDATA HEX"    a later start's message arrived
 // Standard input takes commands, one per line: "publish" (when started with
@@ -29,12 +31,14 @@ void say(const QByteArray& line) {
 int main(int argc, char** argv) {
   const bool latePublish = argc > 1 && strcmp(argv[1], "--late-publish") == 0;
   platform::SingleInstance instance(QStringLiteral("VarnexProbe"));
-  if (instance.claim() != platform::SingleInstance::Claim::First) {
-    say("second");
-    return 0;
+  switch (instance.claim()) {
+    case platform::SingleInstance::Claim::First: break;
+    case platform::SingleInstance::Claim::Second: say("second"); return 0;
+    case platform::SingleInstance::Claim::Unavailable: say("unavailable"); return 3;
   }
   QCoreApplication app(argc, argv);
   say("first");
+  say("lock " + instance.lockPath().toLocal8Bit());
 
   auto publish = [&instance] {
     instance.publish([](quint32 dwData, const QByteArray& data) {
