@@ -1,12 +1,10 @@
 #include "driver/app/DesktopEntry.h"
 
+#include "platform/system/RegularFile.h"
+
 #include <QFile>
 
 namespace {
-
-// Real entries are a few KiB; translations of Name and Comment into many
-// languages stay well below this.
-constexpr qint64 kMaxEntryBytes = 1 << 20;
 
 // \s \n \t \r \\ of string values.
 QString unescapeValue(const QString& value) {
@@ -74,12 +72,11 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray& text) {
   return entry;
 }
 
-std::optional<DesktopEntry> DesktopEntry::read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray text = file.read(kMaxEntryBytes + 1);
-  if (text.size() > kMaxEntryBytes) return std::nullopt;
-  return parse(text);
+std::optional<DesktopEntry> DesktopEntry::read(const QString& path, qint64 maxBytes, qint64* bytesRead) {
+  const platform::RegularFileRead file = platform::readRegularFile(QFile::encodeName(path), qMin(maxBytes, kMaxBytes));
+  if (file.status != platform::RegularFileRead::Status::Read) return std::nullopt;
+  if (bytesRead) *bytesRead += file.bytes.size();
+  return parse(file.bytes);
 }
 
 QStringList DesktopEntry::splitExec(const QString& exec) {

@@ -22,9 +22,15 @@ struct DesktopEntry {
 
   // Nothing when the text has no [Desktop Entry] group.
   static std::optional<DesktopEntry> parse(const QByteArray& text);
-  // Nothing when the file cannot be read, is larger than any real entry, or
-  // has no [Desktop Entry] group.
-  static std::optional<DesktopEntry> read(const QString& path);
+  // Real entries are a few KiB; translations of Name and Comment into many
+  // languages stay well below this.
+  static constexpr qint64 kMaxBytes = 1 << 20;
+  // Nothing when the file is not a regular file (a FIFO or device is never
+  // opened for long), cannot be read, is larger than `maxBytes` (then it is
+  // not read at all), or has no [Desktop Entry] group. `bytesRead` grows by
+  // what was read.
+  static std::optional<DesktopEntry> read(const QString& path, qint64 maxBytes = kMaxBytes,
+                                          qint64* bytesRead = nullptr);
 
   // Splits an Exec value (its string escapes already undone) into arguments.
   static QStringList splitExec(const QString& exec);

@@ -7,21 +7,35 @@
 #include "platform/system/CrashHandler.h"
 
 #include <QDeadlineTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 ProcessInfo::ProcessInfo(QObject* parent) : ProcessInfo(ProgramCandidateScan::defaultFolders(), nullptr, parent) {}
 
 ProcessInfo::ProcessInfo(const QStringList& candidateFolders, ConfigFile* store, QObject* parent)
     : QThread(parent), m_store(store ? store : ConfigFile::instance()) {
-  for (const QString& path : ProgramCandidateScan().scan(candidateFolders)) m_candidates << QVariant(path);
+  connect(&m_scan, &QFutureWatcher<QStringList>::finished, this, &ProcessInfo::takeCandidates);
+  m_scan.setFuture(QtConcurrent::run([candidateFolders, stop = m_stopScan] {
+    return ProgramCandidateScan().scan(candidateFolders, stop.get());
+  }));
 }
 
 ProcessInfo::~ProcessInfo() {
+  // The scan looks at the flag between two files, so this wait is short.
+  m_stopScan->store(true);
+  m_scan.waitForFinished();
   requestInterruption();
   quit();
   wait();
 }
 
 QVariantList ProcessInfo::getAllAppPathList() const { return m_candidates; }
+
+void ProcessInfo::takeCandidates() {
+  if (m_scan.isCanceled()) return;
+  for (const QString& path : m_scan.result()) m_candidates << QVariant(path);
+  m_candidatesReady = true;
+  emit candidatesChanged();
+}
 
 void ProcessInfo::setPollInterval(int milliseconds) { m_pollIntervalMs = qMax(1, milliseconds); }
 

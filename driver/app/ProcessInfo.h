@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
@@ -7,6 +8,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <memory>
 
 class ConfigFile;
 
@@ -22,12 +24,16 @@ class ForegroundWatcher;
 // program named Krita and one named krita are different programs).
 //
 // It also offers the window the programs a user sees on their desktop and in
-// their application menu, gathered once at construction.
+// their application menu, gathered once, starting at construction. The scan
+// runs on a pool thread, so a menu of thousands of entries never holds up
+// the start, the hand-over or a request to end; the list is empty until
+// candidatesChanged says it is there.
 //
 // Started with start() after a device opened, stopped with
 // requestInterruption(); the destructor stops and joins the loop.
 class ProcessInfo : public QThread {
   Q_OBJECT
+  Q_PROPERTY(bool candidatesReady READ candidatesReady NOTIFY candidatesChanged)
 
  public:
   // Candidates from the user's desktop folder, then from the application
@@ -39,8 +45,9 @@ class ProcessInfo : public QThread {
   ProcessInfo(const QStringList& candidateFolders, ConfigFile* store, QObject* parent = nullptr);
   ~ProcessInfo() override;
 
-  // The candidate programs' paths, as QStrings.
+  // The candidate programs' paths, as QStrings; empty until the scan is done.
   Q_INVOKABLE QVariantList getAllAppPathList() const;
+  bool candidatesReady() const { return m_candidatesReady; }
 
   // Time between two looks at the front: one second, shorter in tests.
   void setPollInterval(int milliseconds);
@@ -62,6 +69,8 @@ class ProcessInfo : public QThread {
   // The base name of the program in front, each time another window came
   // to the front.
   void s_currentProcessName(QString name);
+  // The candidate scan is done; getAllAppPathList() holds its result.
+  void candidatesChanged();
 
  protected:
   void run() override;
@@ -70,8 +79,15 @@ class ProcessInfo : public QThread {
   void pollForeground(platform::ForegroundWatcher& watcher);
   bool sleepUnlessInterrupted();
 
+  void takeCandidates();
+
   ConfigFile* m_store;
+  // Touched on the GUI thread only: the scan hands its result over through
+  // the watcher.
   QVariantList m_candidates;
+  bool m_candidatesReady = false;
+  std::shared_ptr<std::atomic_bool> m_stopScan = std::make_shared<std::atomic_bool>(false);
+  QFutureWatcher<QStringList> m_scan;
   std::atomic_int m_pollIntervalMs{1000};
   QMutex m_sleepLock;
   QWaitCondition m_wakeForStop;

@@ -5,14 +5,11 @@
 #include "driver/core/ProgramIconNames.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
-
-// Menus nest two or three folders deep; a desktop a little more.
-constexpr int kMaxDepth = 6;
-constexpr int kMaxEntries = 20000;
 
 const QLatin1String kDesktopSuffix(".desktop");
 
@@ -22,33 +19,8 @@ bool isWineLoader(const QString& program) {
   return loaders.contains(QFileInfo(program).fileName());
 }
 
-// The real file of a program named on an Exec or TryExec line: absolute, or
-// looked up in PATH. The running program's /proc entry names the real file,
-// so the link a menu names (gimp → gimp-2.10) is followed to it.
-QString realProgramFile(const QString& program) {
-  QString found;
-  if (QDir::isAbsolutePath(program))
-    found = program;
-  else if (!program.contains(QLatin1Char('/')))
-    found = QStandardPaths::findExecutable(program);
-  return found.isEmpty() ? QString() : QFileInfo(found).canonicalFilePath();
-}
-
 bool isCandidateExecutable(const QFileInfo& file) {
   return file.isFile() && file.isExecutable() && !ProgramIdentity::isDriver(file.fileName());
-}
-
-// Wine's menu entries start "wine" on a shortcut; the program's own file is
-// named by StartupWMClass in the entry's working directory. Windows file
-// names ignore case, so the folder is searched without it.
-QString windowsProgramOf(const DesktopEntry& entry) {
-  if (entry.workingDirectory.isEmpty() || !entry.startupWmClass.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
-    return QString();
-  const QDir folder(entry.workingDirectory);
-  for (const QString& name : folder.entryList(QDir::Files)) {
-    if (name.compare(entry.startupWmClass, Qt::CaseInsensitive) == 0) return folder.absoluteFilePath(name);
-  }
-  return QString();
 }
 
 }  // namespace
@@ -63,20 +35,29 @@ QStringList ProgramCandidateScan::defaultFolders() {
   return folders;
 }
 
-QStringList ProgramCandidateScan::scan(const QStringList& folders) {
+QStringList ProgramCandidateScan::scan(const QStringList& folders, const std::atomic_bool* stop) {
+  m_stop = stop;
   for (const QString& folder : folders) scanFolder(folder, QString(), 0);
   return m_found;
 }
 
+bool ProgramCandidateScan::exhausted() const {
+  return m_entriesSeen > m_limits.maxEntries || m_foldersVisited > m_limits.maxFolders ||
+         m_bytesRead > m_limits.maxBytes || (m_stop && m_stop->load(std::memory_order_relaxed));
+}
+
 void ProgramCandidateScan::scanFolder(const QString& folder, const QString& idPrefix, int depth) {
+  if (depth > m_limits.maxDepth || exhausted()) return;
   const QString real = QFileInfo(folder).canonicalFilePath();
-  if (real.isEmpty() || depth > kMaxDepth || m_visitedFolders.contains(real)) return;
+  if (real.isEmpty() || m_visitedFolders.contains(real)) return;
   m_visitedFolders.insert(real);
+  if (++m_foldersVisited > m_limits.maxFolders) return;
 
   const QDir dir(folder);
   const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
   for (const QFileInfo& file : files) {
-    if (++m_entriesSeen > kMaxEntries) return;
+    ++m_entriesSeen;
+    if (exhausted()) return;
     if (file.fileName().endsWith(kDesktopSuffix))
       takeDesktopEntry(file.absoluteFilePath(), idPrefix + file.fileName());
     else if (file.isSymLink())
@@ -86,7 +67,7 @@ void ProgramCandidateScan::scanFolder(const QString& folder, const QString& idPr
   }
   const QFileInfoList subfolders = dir.entryInfoList(QDir::AllDirs | QDir::NoDotAndDotDot, QDir::Name);
   for (const QFileInfo& sub : subfolders) {
-    if (m_entriesSeen > kMaxEntries) return;
+    if (exhausted()) return;
     scanFolder(sub.absoluteFilePath(), idPrefix + sub.fileName() + QLatin1Char('-'), depth + 1);
   }
 }
@@ -96,7 +77,8 @@ void ProgramCandidateScan::takeDesktopEntry(const QString& path, const QString& 
   // first) overrides this one, also when it hides it.
   if (m_desktopIds.contains(desktopId)) return;
   m_desktopIds.insert(desktopId);
-  const std::optional<DesktopEntry> entry = DesktopEntry::read(path);
+  const std::optional<DesktopEntry> entry =
+      DesktopEntry::read(path, m_limits.maxBytes - m_bytesRead + 1, &m_bytesRead);
   if (!entry || entry->type != QLatin1String("Application") || entry->noDisplay || entry->hidden) return;
   if (!entry->tryExec.isEmpty() && realProgramFile(entry->tryExec).isEmpty()) return;
   const QString program = programOfEntry(*entry);
@@ -119,6 +101,50 @@ QString ProgramCandidateScan::programOfEntry(const DesktopEntry& entry) {
     return ProgramIdentity::isDriver(windowsProgram) ? QString() : windowsProgram;
   }
   return isCandidateExecutable(QFileInfo(program)) ? program : QString();
+}
+
+// The real file of a program named on an Exec or TryExec line: absolute, or
+// looked up in PATH. The running program's /proc entry names the real file,
+// so the link a menu names (gimp → gimp-2.10) is followed to it.
+QString ProgramCandidateScan::realProgramFile(const QString& program) {
+  const auto known = m_programFiles.constFind(program);
+  if (known != m_programFiles.constEnd()) return *known;
+  QString found;
+  if (QDir::isAbsolutePath(program))
+    found = program;
+  else if (!program.contains(QLatin1Char('/')))
+    found = QStandardPaths::findExecutable(program);
+  found = found.isEmpty() ? QString() : QFileInfo(found).canonicalFilePath();
+  m_programFiles.insert(program, found);
+  return found;
+}
+
+// Wine's menu entries start "wine" on a shortcut; the program's own file is
+// named by StartupWMClass in the entry's working directory. Windows file
+// names ignore case: when the name as written is not there, the folder's
+// names are compared without it, listed once per scan (such a folder may
+// hold thousands of files, and thousands of entries may name it).
+QString ProgramCandidateScan::windowsProgramOf(const DesktopEntry& entry) {
+  if (entry.workingDirectory.isEmpty() || !entry.startupWmClass.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+    return QString();
+  const QDir folder(entry.workingDirectory);
+  const QFileInfo asWritten(folder.absoluteFilePath(entry.startupWmClass));
+  if (asWritten.isFile()) return asWritten.filePath();
+
+  auto names = m_folderNamesWithoutCase.find(folder.absolutePath());
+  if (names == m_folderNamesWithoutCase.end()) {
+    QHash<QString, QString> byFoldedName;
+    if (++m_foldersVisited <= m_limits.maxFolders) {
+      for (QDirIterator names(folder.absolutePath(), QDir::Files); names.hasNext();) {
+        if (++m_entriesSeen > m_limits.maxEntries) break;
+        const QString name = QFileInfo(names.next()).fileName();
+        byFoldedName.insert(name.toCaseFolded(), name);
+      }
+    }
+    names = m_folderNamesWithoutCase.insert(folder.absolutePath(), byFoldedName);
+  }
+  const QString name = names->value(entry.startupWmClass.toCaseFolded());
+  return name.isEmpty() ? QString() : folder.absoluteFilePath(name);
 }
 
 void ProgramCandidateScan::takeLink(const QString& path) {

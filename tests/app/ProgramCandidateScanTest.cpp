@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 
 namespace {
 
@@ -89,6 +90,8 @@ TEST_F(ProgramCandidateScanTest, DesktopLinksExecutablesAndEntries) {
   EXPECT_EQ(ProgramIconNames::iconNameFor(path("Desktop/blender")), "");
 
   ProcessInfo info({path("Desktop")}, ConfigFile::instance());
+  QSignalSpy ready(&info, &ProcessInfo::candidatesChanged);
+  ASSERT_TRUE(info.candidatesReady() || ready.wait(20000));
   EXPECT_EQ(info.getAllAppPathList().size(), 4);
   EXPECT_EQ(info.getAllAppPathList().value(1), QVariant(path("Desktop/blender")));
 }
@@ -123,6 +126,49 @@ TEST_F(ProgramCandidateScanTest, AWineEntryNamesTheWindowsProgram) {
   const QStringList found = ProgramCandidateScan().scan({path("applications")});
   EXPECT_EQ(found, QStringList({path("prefix/drive_c/Program Files/SAI/Sai2.exe")}));
   EXPECT_EQ(ProgramIconNames::iconNameFor(found.value(0)), "1A2B_sai2.0");
+}
+
+TEST_F(ProgramCandidateScanTest, OneScanStopsAtItsFolderAndByteBudgets) {
+  // A desktop holding a deep project tree, one program in each folder.
+  QString folder = "projects";
+  for (int i = 0; i < 12; ++i) {
+    folder += QStringLiteral("/level%1").arg(i);
+    QDir(root).mkpath(folder);
+    program(folder + "/tool");
+  }
+  ProgramCandidateScan::Limits limits;
+  limits.maxDepth = 20;
+  limits.maxFolders = 5;
+  ProgramCandidateScan folders(limits);
+  EXPECT_EQ(folders.scan({path("projects")}).size(), 4) << "the first of five folders holds none";
+
+  // Entries far larger than any real one are not read at all; many that
+  // are just allowed stop the reading once the scan's budget is spent.
+  program("bin/krita");
+  const QByteArray padding = "Comment=" + QByteArray(200 * 1024, 'x') + "\n";
+  entry("applications/huge.desktop", "Exec=krita\n" + QByteArray(2 * 1024 * 1024, '#'));
+  for (int i = 0; i < 10; ++i) entry(QStringLiteral("applications/big%1.desktop").arg(i), padding + "Exec=krita");
+  limits = ProgramCandidateScan::Limits();
+  limits.maxBytes = 1024 * 1024;
+  ProgramCandidateScan bytes(limits);
+  const QStringList found = bytes.scan({path("applications")});
+  EXPECT_LE(bytes.bytesRead(), limits.maxBytes + 210 * 1024);
+  EXPECT_GE(found.size(), 4);
+  EXPECT_LT(found.size(), 10);
+}
+
+TEST_F(ProgramCandidateScanTest, WineEntriesSharingAFolderFindTheirProgramsWhateverTheCase) {
+  program("bin/wine");
+  QDir(root).mkpath("prefix/Program Files/Suite");
+  for (const char* name : {"Paint.exe", "SKETCH.EXE", "notes.exe"}) write(QStringLiteral("prefix/Program Files/Suite/") + name, "MZ");
+  const QByteArray folder = path("prefix/Program Files/Suite").toUtf8();
+  entry("applications/paint.desktop", "Exec=wine paint.exe\nPath=" + folder + "\nStartupWMClass=paint.exe");
+  entry("applications/sketch.desktop", "Exec=wine sketch.exe\nPath=" + folder + "\nStartupWMClass=Sketch.exe");
+  entry("applications/notes.desktop", "Exec=wine notes.exe\nPath=" + folder + "\nStartupWMClass=notes.exe");
+  entry("applications/gone.desktop", "Exec=wine gone.exe\nPath=" + folder + "\nStartupWMClass=gone.exe");
+  EXPECT_EQ(ProgramCandidateScan().scan({path("applications")}),
+            QStringList({path("prefix/Program Files/Suite/notes.exe"), path("prefix/Program Files/Suite/Paint.exe"),
+                         path("prefix/Program Files/Suite/SKETCH.EXE")}));
 }
 
 TEST(DesktopEntryTest, ExecLinesSplitAsLaunchersSplitThem) {

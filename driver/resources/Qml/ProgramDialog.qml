@@ -22,6 +22,13 @@ TesselConfirmDialog {
         chosenPath = ""
         ask(onAccepted, onRejected)
     }
+    // The programs are gathered while the driver starts; a dialog opened
+    // before that fills in when they are there.
+    Connections {
+        target: ProcessInfo
+        ignoreUnknownSignals: true
+        function onCandidatesChanged() { dialog.candidates = ProcessInfo.getAllAppPathList() }
+    }
     // Chooses a program as a click on its entry or the file dialog does.
     function choose(path) { chosenPath = path }
 

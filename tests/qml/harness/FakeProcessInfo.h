@@ -15,4 +15,5 @@ class FakeProcessInfo : public QObject {
  signals:
   void foregroundWindowAppIndex(int index);
   void s_currentProcessName(QString name);
+  void candidatesChanged();
 };
