@@ -14,7 +14,11 @@ ProcessInfo::ProcessInfo(QObject* parent) : ProcessInfo(ProgramCandidateScan::de
 ProcessInfo::ProcessInfo(const QStringList& candidateFolders, ConfigFile* store, QObject* parent)
     : QThread(parent), m_store(store ? store : ConfigFile::instance()) {
   connect(&m_scan, &QFutureWatcher<QStringList>::finished, this, &ProcessInfo::takeCandidates);
-  m_scan.setFuture(QtConcurrent::run([candidateFolders, stop = m_stopScan] {
+  m_scanPool.setMaxThreadCount(1);
+  m_scan.setFuture(QtConcurrent::run(&m_scanPool, [candidateFolders, stop = m_stopScan] {
+    // The start and the window come first: on a machine with few cores the
+    // scan takes only the time they leave.
+    QThread::currentThread()->setPriority(QThread::IdlePriority);
     return ProgramCandidateScan().scan(candidateFolders, stop.get());
   }));
 }

@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
+#include <QThreadPool>
 #include <QVariantList>
 #include <QWaitCondition>
 
@@ -25,7 +26,7 @@ class ForegroundWatcher;
 //
 // It also offers the window the programs a user sees on their desktop and in
 // their application menu, gathered once, starting at construction. The scan
-// runs on a pool thread, so a menu of thousands of entries never holds up
+// runs on a thread of its own at idle priority, so a menu of thousands of entries never holds up
 // the start, the hand-over or a request to end; the list is empty until
 // candidatesChanged says it is there.
 //
@@ -87,6 +88,9 @@ class ProcessInfo : public QThread {
   QVariantList m_candidates;
   bool m_candidatesReady = false;
   std::shared_ptr<std::atomic_bool> m_stopScan = std::make_shared<std::atomic_bool>(false);
+  // Its own pool: its one thread runs at idle priority, which must not
+  // carry over to the tasks of the global pool.
+  QThreadPool m_scanPool;
   QFutureWatcher<QStringList> m_scan;
   std::atomic_int m_pollIntervalMs{1000};
   QMutex m_sleepLock;

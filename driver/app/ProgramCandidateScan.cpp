@@ -12,6 +12,8 @@
 namespace {
 
 const QLatin1String kDesktopSuffix(".desktop");
+// What an entry may have grown by since it was listed.
+constexpr qint64 kGrowthAllowance = 4096;
 
 bool isWineLoader(const QString& program) {
   static const QStringList loaders{"wine",          "wine64",           "wine-stable",
@@ -59,7 +61,7 @@ void ProgramCandidateScan::scanFolder(const QString& folder, const QString& idPr
     ++m_entriesSeen;
     if (exhausted()) return;
     if (file.fileName().endsWith(kDesktopSuffix))
-      takeDesktopEntry(file.absoluteFilePath(), idPrefix + file.fileName());
+      takeDesktopEntry(file, idPrefix + file.fileName());
     else if (file.isSymLink())
       takeLink(file.absoluteFilePath());
     else
@@ -72,13 +74,18 @@ void ProgramCandidateScan::scanFolder(const QString& folder, const QString& idPr
   }
 }
 
-void ProgramCandidateScan::takeDesktopEntry(const QString& path, const QString& desktopId) {
+void ProgramCandidateScan::takeDesktopEntry(const QFileInfo& file, const QString& desktopId) {
   // An entry of the same name seen earlier (the user's own folders come
   // first) overrides this one, also when it hides it.
   if (m_desktopIds.contains(desktopId)) return;
   m_desktopIds.insert(desktopId);
+  // The listing knows the size: the read takes a buffer that fits (a large
+  // one for each of thousands of entries costs more than the reading), and
+  // an entry too large for what is left is not opened.
+  const qint64 allowed = qMin(m_limits.maxBytes - m_bytesRead, DesktopEntry::kMaxBytes);
+  if (file.size() > allowed) return;
   const std::optional<DesktopEntry> entry =
-      DesktopEntry::read(path, m_limits.maxBytes - m_bytesRead + 1, &m_bytesRead);
+      DesktopEntry::read(file.absoluteFilePath(), qMin(allowed, file.size() + kGrowthAllowance), &m_bytesRead);
   if (!entry || entry->type != QLatin1String("Application") || entry->noDisplay || entry->hidden) return;
   if (!entry->tryExec.isEmpty() && realProgramFile(entry->tryExec).isEmpty()) return;
   const QString program = programOfEntry(*entry);

@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+class QFileInfo;
 struct DesktopEntry;
 
 // Gathers the programs a user sees on their desktop and in their application
@@ -50,7 +51,7 @@ class ProgramCandidateScan {
  private:
   void scanFolder(const QString& folder, const QString& idPrefix, int depth);
   bool exhausted() const;
-  void takeDesktopEntry(const QString& path, const QString& desktopId);
+  void takeDesktopEntry(const QFileInfo& file, const QString& desktopId);
   void takeLink(const QString& path);
   void takeExecutable(const QString& path);
   void add(const QString& programPath, const QString& iconName);

@@ -27,7 +27,9 @@ TesselConfirmDialog {
     Connections {
         target: ProcessInfo
         ignoreUnknownSignals: true
-        function onCandidatesChanged() { dialog.candidates = ProcessInfo.getAllAppPathList() }
+        function onCandidatesChanged() {
+            if (dialog.visible) dialog.candidates = ProcessInfo.getAllAppPathList()
+        }
     }
     // Chooses a program as a click on its entry or the file dialog does.
     function choose(path) { chosenPath = path }
