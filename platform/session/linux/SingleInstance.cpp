@@ -89,7 +89,8 @@ SingleInstance::Claim SingleInstance::claim() {
     // Close-on-exec, or a program the driver starts would keep it alive.
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
-      m_problem = QStringLiteral("cannot open the instance lock %1: %2").arg(lock, reason(errno));
+      const int error = errno;
+      m_problem = QStringLiteral("cannot open the instance lock %1: %2").arg(lock, reason(error));
     } else if (!isOwnRegularFile(fd)) {
       ::close(fd);
       m_problem = QStringLiteral("the instance lock %1 is not a file of this user").arg(lock);
