@@ -316,7 +316,10 @@ TEST_F(Window, PenButtonsStoreTheirFunctionAndADialogRowThatIsRefusedChangesNoth
   ASSERT_NE(programDialog, nullptr);
   EXPECT_TRUE(programDialog->property("visible").toBool());
   QMetaObject::invokeMethod(programDialog, "cancel");
-  harness.settle(150);
+  // Gone only once its closing transition is over; until then it takes the
+  // clicks meant for the page.
+  for (int waited = 0; waited < 5000 && programDialog->property("visible").toBool(); waited += 10) harness.settle(10);
+  ASSERT_FALSE(programDialog->property("visible").toBool());
   EXPECT_EQ(harness.config().getShortcutkeyEnum(PenUpKey), EEraserTool);
   EXPECT_EQ(up->property("currentIndex").toInt(), 4);
 
