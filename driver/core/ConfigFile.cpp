@@ -1,17 +1,19 @@
 #include "driver/core/ConfigFile.h"
 
 #include "driver/core/ConfigKeyNames.h"
+#include "driver/core/ConfigTransfer.h"
 #include "driver/core/DefaultKeyTables.h"
-#include "driver/core/FileDialogService.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/ProjectLinks.h"
 #include "driver/core/SafeFileCopy.h"
 #include "driver/core/SaneGeometry.h"
 #include "driver/core/SettingsFileCheck.h"
 #include "driver/core/StoredValues.h"
+#include "platform/system/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <mutex>
@@ -41,16 +43,12 @@ QString defaultSettingsDirectory() {
   return base + "/config/";
 }
 
-// The interface language is the one setting outside the model files. Like
-// them, the file is checked before its first reading.
-QSettings* openLanguageSettings() {
-  static std::once_flag checked;
-  std::call_once(checked, [] {
-    SettingsFileCheck::readableOrSetAside(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                          QStringLiteral("/Varnex/varnexDriver.conf"));
-  });
-  return new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnex"),
-                       QStringLiteral("varnexDriver"));
+// The interface language is the one setting outside the model files, in the
+// file QSettings' native format keeps for organisation "Varnex", application
+// "varnexDriver".
+QString languageSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Varnex/varnexDriver.conf");
 }
 
 QString groupOfProgram(const QVariant& path) { return ConfigKeyNames::programGroup(path.toString()); }
@@ -71,7 +69,7 @@ ConfigFile::ConfigFile(const QString& settingsDir, QObject* parent)
   if (!m_settingsDir.endsWith('/')) m_settingsDir += '/';
   if (!QDir().mkpath(m_settingsDir)) qCWarning(lcConfig) << "cannot create the settings directory" << m_settingsDir;
   m_configFilePath = m_settingsDir + "setting.ini";
-  SettingsFileCheck::readableOrSetAside(m_configFilePath);
+  takeIntoUse(m_configFilePath);
 }
 
 ConfigFile::~ConfigFile() = default;
@@ -80,10 +78,13 @@ ConfigFile::~ConfigFile() = default;
 
 ConfigFile::Where ConfigFile::where() const {
   std::lock_guard<std::mutex> locker(m_lock);
-  return {m_configFilePath, m_keyGroupName};
+  return {m_memory.accessPath(m_configFilePath), m_keyGroupName};
 }
 
-QString ConfigFile::currentConfigFilePath() const { return where().path; }
+QString ConfigFile::currentConfigFilePath() const {
+  std::lock_guard<std::mutex> locker(m_lock);
+  return m_configFilePath;
+}
 
 QString ConfigFile::settingsDirectory() const {
   std::lock_guard<std::mutex> locker(m_lock);
@@ -100,7 +101,7 @@ void ConfigFile::setDeviceConfig(const QString& devName, int devType) {
     path = m_configFilePath;
   }
   qCInfo(lcConfig) << "settings file" << path;
-  SettingsFileCheck::readableOrSetAside(path);
+  takeIntoUse(path);
   // The held program list mirrors the current file; the profile watcher reads
   // it without rereading, so it must follow the switch.
   getProgramList();
@@ -159,6 +160,47 @@ QString ConfigFile::getDisPlayTextFromMap(int key) {
 
 // ---- file access ----------------------------------------------------------
 
+void ConfigFile::takeIntoUse(const QString& path) {
+  // A file found unusable once is never handed to QSettings again in this
+  // run: reading it again is what ended the driver at every arrival.
+  if (m_memory.isHeld(path)) return;
+  QString setAside;
+  const SettingsFileCheck::Finding found = SettingsFileCheck::inspectAndSetAside(path, &setAside);
+  if (found.usable() || !setAside.isEmpty()) return;
+  if (m_memory.hold(path, InMemorySettingsFiles::Why::NotReadable))
+    emit settingsHeldInMemory(path, true);
+}
+
+void ConfigFile::update(const QString& path, const std::function<void(QSettings&)>& change) {
+  const QString access = m_memory.accessPath(path);
+  {
+    QSettings settings(access, QSettings::IniFormat);
+    change(settings);
+    settings.sync();
+    if (settings.status() == QSettings::NoError) return;
+  }
+  qCWarning(lcConfig) << "cannot write" << access;
+  if (access != path) return;
+  // QSettings keeps the unwritten change in its cache, where it looks saved
+  // until the restart loses it. Go on in memory from what the file holds,
+  // plus the change, and say so.
+  const platform::RegularFileRead current = platform::readRegularFile(QFile::encodeName(path), kLargestCopiedFile);
+  if (!m_memory.hold(path, InMemorySettingsFiles::Why::NotWritable, current.bytes)) return;
+  qCWarning(lcConfig) << "the settings of" << path << "are kept in memory for this run and will not be saved";
+  {
+    QSettings memory(m_memory.accessPath(path), QSettings::IniFormat);
+    change(memory);
+  }
+  emit settingsHeldInMemory(path, false);
+}
+
+QVector<QPair<QString, bool>> ConfigFile::heldSettingsFiles() const {
+  QVector<QPair<QString, bool>> result;
+  for (const InMemorySettingsFiles::Held& held : m_memory.held())
+    result.append({held.path, held.why == InMemorySettingsFiles::Why::NotReadable});
+  return result;
+}
+
 QVariant ConfigFile::readValue(const QString& key, const QVariant& absent) const {
   QSettings settings(where().path, QSettings::IniFormat);
   return settings.value(key, absent);
@@ -195,19 +237,14 @@ QPointF ConfigFile::readPoint(const QString& key, const QPointF& absent) const {
 }
 
 void ConfigFile::writeValue(const QString& key, const QVariant& value) {
-  QSettings settings(where().path, QSettings::IniFormat);
-  settings.setValue(key, value);
-  settings.sync();
-  if (settings.status() != QSettings::NoError)
-    qCWarning(lcConfig) << "cannot write" << key << "to" << settings.fileName();
+  update(currentConfigFilePath(), [&](QSettings& settings) { settings.setValue(key, value); });
 }
 
 void ConfigFile::removeKeys(const QStringList& keys) {
-  QSettings settings(where().path, QSettings::IniFormat);
-  for (const QString& key : keys)
-    if (!key.isEmpty()) settings.remove(key);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot update" << settings.fileName();
+  update(currentConfigFilePath(), [&](QSettings& settings) {
+    for (const QString& key : keys)
+      if (!key.isEmpty()) settings.remove(key);
+  });
 }
 
 void ConfigFile::removeConfigGroup(const QString& groupName) {
@@ -225,16 +262,19 @@ void ConfigFile::removeConfigGroup(const QString& groupName) {
 int ConfigFile::getSkinIndex() { return readInt("global/SkinIndex", 5); }
 void ConfigFile::setSkinIndex(int index) { writeValue("global/SkinIndex", index); }
 
+QString ConfigFile::languageFile() {
+  // Checked before its first reading, like the model files.
+  std::call_once(m_languageChecked, [this] { takeIntoUse(languageSettingsFile()); });
+  return languageSettingsFile();
+}
+
 QString ConfigFile::getLanguage() {
-  QScopedPointer<QSettings> settings(openLanguageSettings());
-  return settings->value("Language", QString()).toString();
+  QSettings settings(m_memory.accessPath(languageFile()), QSettings::IniFormat);
+  return settings.value("Language", QString()).toString();
 }
 
 void ConfigFile::setLanguage(const QString& language) {
-  QScopedPointer<QSettings> settings(openLanguageSettings());
-  settings->setValue("Language", language);
-  settings->sync();
-  if (settings->status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings->fileName();
+  update(languageFile(), [&](QSettings& settings) { settings.setValue("Language", language); });
 }
 
 int ConfigFile::getCoordinateModel() { return readInt("global/CoordinateModel", 0); }
@@ -267,12 +307,11 @@ QPointF ConfigFile::getPenPressedCurvePoint(int pointPostion) {
 }
 
 void ConfigFile::setPenPressedCurve(QPointF top, QPointF mid, QPointF bottom) {
-  QSettings settings(where().path, QSettings::IniFormat);
-  settings.setValue("PressCurve/topPoint", top);
-  settings.setValue("PressCurve/midPoint", mid);
-  settings.setValue("PressCurve/bottomPoint", bottom);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
+  update(currentConfigFilePath(), [&](QSettings& settings) {
+    settings.setValue("PressCurve/topPoint", top);
+    settings.setValue("PressCurve/midPoint", mid);
+    settings.setValue("PressCurve/bottomPoint", bottom);
+  });
 }
 
 bool ConfigFile::getIsDisablePressure() { return readBool("PenKey/DisablePressure", false); }
@@ -436,38 +475,38 @@ void ConfigFile::writeProgramArray(QSettings& settings, const QVariantList& prog
     settings.setValue("path", programs[i]);
   }
   settings.endArray();
-  settings.sync();
-  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
 }
 
+// The program list and its file change together under the lock, so the
+// profile watcher never sees a list the file does not hold.
 void ConfigFile::addProgramList(const QString& path) {
   std::lock_guard<std::mutex> locker(m_lock);
   m_programList.append(QVariant(path));
-  QSettings settings(m_configFilePath, QSettings::IniFormat);
-  writeProgramArray(settings, m_programList);
+  const QVariantList programs = m_programList;
+  update(m_configFilePath, [&](QSettings& settings) { writeProgramArray(settings, programs); });
 }
 
 void ConfigFile::subProgramList(int index) {
   std::lock_guard<std::mutex> locker(m_lock);
   if (index < 0 || index >= m_programList.size()) return;
-  const QVariant removed = m_programList.takeAt(index);
-  QSettings settings(m_configFilePath, QSettings::IniFormat);
-  const QString group = groupOfProgram(removed);
-  if (!group.isEmpty()) settings.remove(group);
-  writeProgramArray(settings, m_programList);
+  const QString group = groupOfProgram(m_programList.takeAt(index));
+  const QVariantList programs = m_programList;
+  update(m_configFilePath, [&](QSettings& settings) {
+    if (!group.isEmpty()) settings.remove(group);
+    writeProgramArray(settings, programs);
+  });
 }
 
 void ConfigFile::cleanProgramList() {
   std::lock_guard<std::mutex> locker(m_lock);
-  QSettings settings(m_configFilePath, QSettings::IniFormat);
-  for (const QVariant& program : qAsConst(m_programList)) {
-    const QString group = groupOfProgram(program);
-    if (!group.isEmpty()) settings.remove(group);
-  }
+  QStringList groups;
+  for (const QVariant& program : qAsConst(m_programList)) groups << groupOfProgram(program);
   m_programList.clear();
-  settings.remove(kProgramArray);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) qCWarning(lcConfig) << "cannot write" << settings.fileName();
+  update(m_configFilePath, [&](QSettings& settings) {
+    for (const QString& group : qAsConst(groups))
+      if (!group.isEmpty()) settings.remove(group);
+    settings.remove(kProgramArray);
+  });
 }
 
 void ConfigFile::cleanProgramConfig(int index) {
@@ -490,7 +529,7 @@ void ConfigFile::cleanProgramConfig(int index) {
 
 QVariantList ConfigFile::getProgramList() {
   std::lock_guard<std::mutex> locker(m_lock);
-  QSettings settings(m_configFilePath, QSettings::IniFormat);
+  QSettings settings(m_memory.accessPath(m_configFilePath), QSettings::IniFormat);
   // The list is only what the file holds: a "size" far beyond its entries
   // is damage, not a reason to read (and hold) that many.
   QString damage;
@@ -508,43 +547,14 @@ QVariantList ConfigFile::getCusConfigProgramPathList() {
 // ---- import and export -----------------------------------------------------------
 
 bool ConfigFile::exportConfigFile() {
-  FileDialogService::Request request;
-  request.kind = FileDialogService::Request::Kind::Directory;
-  request.caption = tr("导出配置文件");
-  request.directory = QDir::homePath();
-  const QString dir = FileDialogService::ask(request);
-  if (dir.isEmpty()) return false;
-
-  const QString source = currentConfigFilePath();
-  const QString target = dir + "/" + QFileInfo(source).fileName();
-  QString error;
-  if (!copyFileReplacing(source, target, &error)) {
-    qCWarning(lcConfig) << "export failed:" << error;
-    return false;
-  }
-  qCInfo(lcConfig) << "settings exported to" << target;
-  return true;
+  // What is in effect goes out, under the model's file name.
+  return ConfigTransfer::exportSettings(where().path, QFileInfo(currentConfigFilePath()).fileName());
 }
 
 bool ConfigFile::importConfigFile() {
-  FileDialogService::Request request;
-  request.kind = FileDialogService::Request::Kind::Open;
-  request.caption = tr("导入配置文件");
-  request.filter = tr("ini (*.ini)");
-  const QString chosen = FileDialogService::ask(request);
-  if (chosen.isEmpty()) return false;
-  // A file that cannot be read would take the model's settings with it.
-  if (!SettingsFileCheck::readable(chosen)) {
-    qCWarning(lcConfig) << "import refused:" << chosen << "holds a value that cannot be read";
-    return false;
-  }
-
-  const QString target = QFileInfo(currentConfigFilePath()).absolutePath() + "/" + QFileInfo(chosen).fileName();
-  QString error;
-  if (!copyFileReplacing(chosen, target, &error)) {
-    qCWarning(lcConfig) << "import failed:" << error;
-    return false;
-  }
-  qCInfo(lcConfig) << "settings imported from" << chosen << "to" << target;
+  const ConfigTransfer::Imported imported = ConfigTransfer::importSettings(currentConfigFilePath());
+  if (imported.target.isEmpty()) return false;
+  // A sound file stands there now; it replaces whatever was held in memory.
+  m_memory.release(imported.target);
   return true;
 }

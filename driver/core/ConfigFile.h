@@ -1,6 +1,7 @@
 #pragma once
 
 #include "driver/core/CalibrationCalculationPoint.h"
+#include "driver/core/InMemorySettingsFiles.h"
 
 #include <QMap>
 #include <mutex>
@@ -10,8 +11,10 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <QVector>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QSettings;
@@ -53,12 +56,18 @@ class ConfigFile : public QObject {
   // Emits keyGroupNameChanged on every call, also when the name stays.
   void setKeyGroupName(const QString& name);
 
-  // The file every access goes to now, and the directory of the settings files.
+  // The current model's settings file, and the directory of the settings
+  // files. While the current file is held in memory (see
+  // settingsHeldInMemory), accesses go to its stand-in instead.
   QString currentConfigFilePath() const;
   QString settingsDirectory() const;
 
   // Chooses the set of web links: the Chinese site or the international one.
   void loadUrlSet(bool chineseSite);
+
+  // The settings files held in memory so far in this run, each with whether
+  // it could not be read (else: could not be written).
+  QVector<QPair<QString, bool>> heldSettingsFiles() const;
 
  public slots:
   // Removes a key, or a group with everything below it, from the current file.
@@ -130,8 +139,10 @@ class ConfigFile : public QObject {
   // The program list as held, without touching the file.
   QVariantList getCusConfigProgramPathList();
 
-  // Both return false (and log why) when cancelled or when the copy failed;
-  // a failed copy leaves the old target as it was.
+  // Both return false when cancelled or when nothing was copied, and tell
+  // the user (not only the log) why; a failed copy leaves the old target as
+  // it was. An import of another model's file returns true and says which
+  // model it belongs to.
   bool importConfigFile();
   bool exportConfigFile();
 
@@ -143,6 +154,12 @@ class ConfigFile : public QObject {
 
  signals:
   void keyGroupNameChanged(const QString& keyGroupName);
+  // A settings file is no longer read or written in this run: `unreadable`
+  // when it could not be read (its settings start from their defaults),
+  // else when a write to it failed (changes last until the driver ends).
+  // Emitted once per file, from whichever thread found it, possibly with the
+  // store's lock held: connect it queued.
+  void settingsHeldInMemory(const QString& path, bool unreadable);
 
  private:
   struct Where {
@@ -158,12 +175,21 @@ class ConfigFile : public QObject {
   bool readBool(const QString& key, bool absent) const;
   QRect readRect(const QString& key, const QRect& absent) const;
   QPointF readPoint(const QString& key, const QPointF& absent) const;
+  // Checks a file as it comes into use; one that cannot be used is held in
+  // memory from then on.
+  void takeIntoUse(const QString& path);
+  // Applies a change to the file at `path` (or its stand-in) and saves it;
+  // when saving fails, the file is held in memory with the change applied.
+  void update(const QString& path, const std::function<void(QSettings&)>& change);
+  QString languageFile();
   void writeValue(const QString& key, const QVariant& value);
   void removeKeys(const QStringList& keys);
   void writeProgramArray(QSettings& settings, const QVariantList& programs);
   void useKeyGroup(const QString& name);
 
   mutable std::mutex m_lock;
+  InMemorySettingsFiles m_memory;
+  std::once_flag m_languageChecked;
   std::array<QString, 5> m_urls;
   QString m_settingsDir;
   QString m_configFilePath;

@@ -5,6 +5,7 @@
 #include "driver/core/FileDialogService.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/ProjectLinks.h"
+#include "driver/core/PromptService.h"
 #include "driver/core/SafeFileCopy.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -17,7 +18,11 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <QElapsedTimer>
+
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace MyQmlEnum;
 
@@ -45,13 +50,29 @@ class ConfigTransferTest : public ::testing::Test {
       requests.push_back(request);
       return answer;
     });
+    PromptService::setHandler([this](const PromptService::Prompt& prompt) {
+      prompts.push_back(prompt);
+      return PromptService::Answer::Ok;
+    });
   }
-  void TearDown() override { FileDialogService::setHandler({}); }
+  void TearDown() override {
+    FileDialogService::setHandler({});
+    PromptService::setHandler({});
+  }
+
+  // The text of the one prompt shown since the last call; fails when none or several were.
+  QString onePrompt() {
+    EXPECT_EQ(prompts.size(), 1u);
+    const QString text = prompts.empty() ? QString() : prompts.back().text;
+    prompts.clear();
+    return text;
+  }
 
   QString dir;
   QString elsewhere;
   QString answer;
   std::vector<FileDialogService::Request> requests;
+  std::vector<PromptService::Prompt> prompts;
   std::unique_ptr<ConfigFile> store;
 };
 
@@ -132,6 +153,92 @@ TEST_F(ConfigTransferTest, FailedImportKeepsTheSettings) {
   EXPECT_TRUE(store->importConfigFile());
   EXPECT_TRUE(QFileInfo::exists(dir + "/Mesa B_config.ini"));
   EXPECT_EQ(store->getSkinIndex(), 3);
+}
+
+// A shared folder such as /tmp is where another user can plant a link at the
+// name the export will use, pointing into this user's own files.
+TEST_F(ConfigTransferTest, ExportNeverWritesThroughALinkOrIntoAnythingButAFile) {
+  store->setSkinIndex(3);
+  const QString victim = testenv::freshDir("victim") + "/precious.ini";
+  writeFile(victim, "[global]\nSkinIndex=1\n");
+  const QString target = elsewhere + "/Lark A_config.ini";
+  ASSERT_TRUE(QFile::link(victim, target));
+  answer = elsewhere;
+
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_EQ(contentOf(victim), "[global]\nSkinIndex=1\n");
+  EXPECT_TRUE(QFileInfo(target).isSymLink());
+  EXPECT_TRUE(onePrompt().contains(target));
+
+  // A link to nowhere, a FIFO and a folder at the name are refused as well,
+  // at once (a FIFO is never opened).
+  QFile::remove(target);
+  ASSERT_TRUE(QFile::link(elsewhere + "/not-yet", target));
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_FALSE(QFileInfo::exists(elsewhere + "/not-yet"));
+  EXPECT_TRUE(onePrompt().contains(target));
+  QFile::remove(target);
+  ASSERT_EQ(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_TRUE(onePrompt().contains(target));
+  QFile::remove(target);
+  ASSERT_TRUE(QDir().mkpath(target));
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_TRUE(onePrompt().contains(target));
+  ASSERT_TRUE(QDir().rmdir(target));
+
+  // An earlier export of one's own is a regular file and is replaced.
+  writeFile(target, "old");
+  EXPECT_TRUE(store->exportConfigFile());
+  EXPECT_EQ(contentOf(target), contentOf(store->currentConfigFilePath()));
+  EXPECT_TRUE(prompts.empty());
+  EXPECT_EQ(QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"Lark A_config.ini"}));
+}
+
+TEST_F(ConfigTransferTest, AnExportOrImportThatDoesNothingSaysSoInTheWindow) {
+  // Nothing stored yet for this model: nothing to export, and the user hears why.
+  answer = elsewhere;
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_FALSE(onePrompt().isEmpty());
+  EXPECT_TRUE(QDir(elsewhere).isEmpty());
+
+  // A damaged file is refused, and says so.
+  const QString damaged = elsewhere + "/Lark A_config.ini";
+  writeFile(damaged, "[PressCurve]\nmidPoint=@Variant(\\0\\0\\0\\x45\\0\\0\\0\\x10)\n");
+  answer = damaged;
+  EXPECT_FALSE(store->importConfigFile());
+  EXPECT_TRUE(onePrompt().contains(damaged));
+
+  // Another model's file is kept beside the current one, for that model.
+  writeFile(elsewhere + "/Mesa B_config.ini", "[global]\nSkinIndex=9\n");
+  answer = elsewhere + "/Mesa B_config.ini";
+  EXPECT_TRUE(store->importConfigFile());
+  EXPECT_TRUE(onePrompt().contains("Mesa B"));
+  writeFile(elsewhere + "/notes.ini", "[global]\nSkinIndex=9\n");
+  answer = elsewhere + "/notes.ini";
+  EXPECT_TRUE(store->importConfigFile());
+  EXPECT_TRUE(onePrompt().contains("notes.ini"));
+
+  // A FIFO offered for import is refused without waiting for a writer.
+  const QString fifo = elsewhere + "/fifo.ini";
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  answer = fifo;
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(store->importConfigFile());
+  EXPECT_LT(timer.elapsed(), 5000);
+  EXPECT_TRUE(onePrompt().contains(fifo));
+
+  // The model's own file takes effect and needs no word; neither does a cancel.
+  writeFile(elsewhere + "/Lark A_config.ini", "[global]\nSkinIndex=7\n");
+  answer = elsewhere + "/Lark A_config.ini";
+  EXPECT_TRUE(store->importConfigFile());
+  EXPECT_EQ(store->getSkinIndex(), 7);
+  answer.clear();
+  EXPECT_FALSE(store->importConfigFile());
+  EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_TRUE(prompts.empty());
 }
 
 TEST(SafeFileCopy, FailureLeavesTheTargetAndExplainsWhy) {
