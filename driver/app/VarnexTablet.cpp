@@ -11,6 +11,7 @@
 #include "driver/core/ConfigFile.h"
 #include "driver/core/MyQmlEnum.h"
 #include "driver/core/PromptService.h"
+#include "driver/core/SettingsNotice.h"
 #include "driver/core/Trans.h"
 #include "driver/display/DashLine.h"
 #include "driver/display/IconProvider.h"
@@ -54,6 +55,7 @@ int orientationOf(int angle) {
 }  // namespace
 
 VarnexTablet::VarnexTablet(QObject* parent) : QObject(parent) {
+  new SettingsNotice(ConfigFile::instance(), this);
   m_devOperateThread = new DevOperateThread(this);
   setupQmlEngine();
 
