@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,6 +121,35 @@ TEST_F(ProgramIcons, OtherFilesGetTheFileIconAndNeverAnEmptyPicture) {
   EXPECT_NE(QColor(icon.toImage().pixel(icon.width() / 2, icon.height() / 2)), QColor(Qt::red));
   EXPECT_FALSE(request("/no/such/program").isNull());
   EXPECT_FALSE(request("").isNull());
+}
+
+// Icon= of a desktop entry may name a file, and entries may come from anyone:
+// a FIFO there used to stop Qt's pixmap loading for good, and with it the
+// window and the driver's exit.
+TEST_F(ProgramIcons, AnIconFileIsReadOnlyWhenItIsARegularFile) {
+  const QString icons = testenv::freshDir("entry-icons");
+  QImage blue(32, 32, QImage::Format_ARGB32);
+  blue.fill(Qt::blue);
+  ASSERT_TRUE(blue.save(icons + "/tool.png"));
+  ProgramIconNames::remember(m_program, icons + "/tool.png");
+  EXPECT_EQ(QColor(request(m_program).toImage().pixel(16, 16)), QColor(Qt::blue));
+
+  QElapsedTimer timer;
+  timer.start();
+  ASSERT_EQ(mkfifo(QFile::encodeName(icons + "/fifo.png").constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link("/dev/zero", icons + "/zero.png"));
+  for (const QString& name : {QString("fifo.png"), QString("zero.png")}) {
+    ProgramIconNames::remember(m_program, icons + "/" + name);
+    const QPixmap icon = request(m_program);
+    EXPECT_FALSE(icon.isNull()) << name.toStdString();
+    EXPECT_NE(QColor(icon.toImage().pixel(icon.width() / 2, icon.height() / 2)), QColor(Qt::blue));
+  }
+  EXPECT_LT(timer.elapsed(), 5000);
+
+  // A theme icon's name never holds a "/"; one that does is no way into
+  // files below the theme folders.
+  ProgramIconNames::remember(m_program, "../32x32/apps/krita");
+  EXPECT_NE(QColor(request(m_program).toImage().pixel(16, 16)), QColor(Qt::red));
 }
 
 TEST_F(ProgramIcons, APercentEncodedPathFindsTheProgram) {
