@@ -15,5 +15,52 @@
         <source>ini (*.ini)</source>
         <translation>Файлы INI (*.ini)</translation>
     </message>
+    <message>
+        <source>提示</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <source>还没有可导出的设置：当前型号的设置都还是默认值。</source>
+        <translation>Пока нечего экспортировать: все настройки этой модели ещё имеют значения по умолчанию.</translation>
+    </message>
+    <message>
+        <source>没有导出配置文件：%1 是一个链接或不是普通文件，不会写入。</source>
+        <translation>Файл конфигурации не экспортирован: %1 — ссылка или не обычный файл, запись в него не выполняется.</translation>
+    </message>
+    <message>
+        <source>无法导出配置文件到 %1。</source>
+        <translation>Не удалось экспортировать файл конфигурации в %1.</translation>
+    </message>
+    <message>
+        <source>无法导入 %1。</source>
+        <translation>Не удалось импортировать %1.</translation>
+    </message>
+    <message>
+        <source>没有导入 %1：该文件已损坏，不是可读取的配置文件。</source>
+        <translation>%1 не импортирован: файл повреждён и не является читаемым файлом конфигурации.</translation>
+    </message>
+    <message>
+        <source>已导入 %1，但它不是任何型号的配置文件，不会生效。型号的配置文件名为“型号名称_config.ini”。</source>
+        <translation>%1 импортирован, но это не файл конфигурации какой-либо модели, и он не действует. Файл конфигурации модели называется «имя модели_config.ini».</translation>
+    </message>
+    <message>
+        <source>已导入 %1，但它是型号“%2”的配置文件，不是当前型号的：它将在 %2 连接时生效。</source>
+        <translation>%1 импортирован, но это файл конфигурации модели «%2», а не текущей: он вступит в силу при подключении %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>提示</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <source>无法读取设置文件 %1。本次运行使用默认设置，所做的更改不会被保存，该文件保持原样。</source>
+        <translation>Не удаётся прочитать файл настроек %1. В этом сеансе используются настройки по умолчанию; изменения не будут сохранены, а файл останется без изменений.</translation>
+    </message>
+    <message>
+        <source>无法保存设置到 %1。本次运行中的更改在驱动程序退出后将会丢失。</source>
+        <translation>Не удаётся сохранить настройки в %1. Изменения, сделанные в этом сеансе, будут потеряны после закрытия драйвера.</translation>
+    </message>
 </context>
 </TS>
