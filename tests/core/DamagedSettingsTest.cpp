@@ -33,6 +33,17 @@ using namespace MyQmlEnum;
 
 namespace {
 
+QByteArray bytesOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void putFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 class DamagedSettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -229,14 +240,13 @@ TEST(SettingsFileCheck, PassesWhatTheStoreWritesAndRefusesEveryOtherVariant) {
       "p=@DateTime(\\0\\0\\0\\x45)",            // read through QDataStream as well
       "p=\"@Variant(\\0\\0\\0\\x45)\"",
   };
-  for (const char* line : refused) {
-    const QString path = dir + "/hostile.ini";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray("[PressCurve]\n") + line + "\n");
-    file.close();
-    EXPECT_FALSE(SettingsFileCheck::readable(path)) << line;
-  }
+  int files = 0;
+  auto fileWith = [&](const char* line) {
+    const QString path = dir + QStringLiteral("/line-%1.ini").arg(++files);
+    putFile(path, QByteArray("[PressCurve]\n") + line + "\n");
+    return path;
+  };
+  for (const char* line : refused) EXPECT_FALSE(SettingsFileCheck::readable(fileWith(line))) << line;
 
   // What QSettings itself reads as plain text is no danger, however much it
   // looks like a variant.
@@ -247,11 +257,7 @@ TEST(SettingsFileCheck, PassesWhatTheStoreWritesAndRefusesEveryOtherVariant) {
       "p=@@Variant(\\0\\0\\0\\x45)",
   };
   for (const char* line : text) {
-    const QString path = dir + "/text.ini";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray("[PressCurve]\n") + line + "\n");
-    file.close();
+    const QString path = fileWith(line);
     EXPECT_TRUE(SettingsFileCheck::readable(path)) << line;
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("PressCurve/p").type(), QVariant::String) << line;
   }
@@ -285,17 +291,6 @@ TEST_F(DamagedSettingsTest, WhatTheStoreWritesInAnyScriptIsKeptAcrossARestart) {
 // ---- files the store must leave alone -------------------------------------------
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Which files the store said it holds in memory, and why.
 struct HeldFiles {
