@@ -22,8 +22,9 @@ struct Line {
 
 // One logical line from `pos`: blank lines and leading comments are skipped,
 // an escaped line end and a line end inside quotes continue the line, and a
-// ';' outside quotes ends it.
-bool readLine(const QByteArray& data, int& pos, Line& line) {
+// ';' outside quotes ends it. Qt 5 ends a comment line only at "\n" (a slip
+// in its reader), later versions at "\r" too; `commentEndsAtReturn` picks.
+bool readLine(const QByteArray& data, int& pos, Line& line, bool commentEndsAtReturn) {
   const int size = data.size();
   bool inQuotes = false;
   line.equals = -1;
@@ -59,8 +60,7 @@ bool readLine(const QByteArray& data, int& pos, Line& line) {
     } else if (ch == '"') {
       inQuotes = !inQuotes;
     } else if (i == start + 1) {  // ';' opening a comment line
-      while (i < size && data.at(i) != '\n' && data.at(i) != '\r') ++i;
-      while (i < size && isSpace(data.at(i))) ++i;
+      while (i < size && data.at(i) != '\n' && !(commentEndsAtReturn && data.at(i) == '\r')) ++i;
       start = i;
     } else if (!inQuotes) {  // ';' after text
       --i;
@@ -94,10 +94,16 @@ QStringList unescapedValue(const QByteArray& raw, int from, int to, bool utf8) {
   };
   skipSpaces();
   int chopLimit = current.size();
+  // Trailing blanks go only where the value ends at its last character: not
+  // after an escape that runs to the end.
+  bool endsInEscape = false;
   while (i < to) {
     const char c = raw.at(i);
     if (c == '\\') {
-      if (++i >= to) break;
+      if (++i >= to) {
+        endsInEscape = true;
+        break;
+      }
       const char kind = raw.at(i++);
       const char* named = kind != '\0' ? std::strchr(kNamed, kind) : nullptr;
       if (named) {
@@ -107,10 +113,12 @@ QStringList unescapedValue(const QByteArray& raw, int from, int to, bool utf8) {
       }
       const bool hex = kind == 'x';
       if (hex || isOctalDigit(kind)) {
-        if (hex && (i >= to || !isHexDigit(raw.at(i)))) {
-          if (i >= to) break;
+        if (hex && i >= to) {
+          endsInEscape = true;
+          break;
+        }
+        if (hex && !isHexDigit(raw.at(i))) {
           chopLimit = current.size();
-          if (!quoted) chopTrailingSpaces(current, chopLimit);
           continue;
         }
         // Every digit counts, however many; QChar keeps the low 16 bits.
@@ -120,6 +128,10 @@ QStringList unescapedValue(const QByteArray& raw, int from, int to, bool utf8) {
           ++i;
         }
         current += QChar(ushort(value));
+        if (i >= to) {
+          endsInEscape = true;
+          break;
+        }
         chopLimit = current.size();
         continue;
       }
@@ -157,8 +169,8 @@ QStringList unescapedValue(const QByteArray& raw, int from, int to, bool utf8) {
       current += utf8 ? QString::fromUtf8(raw.constData() + i, j - i) : QString::fromLatin1(raw.constData() + i, j - i);
       i = j;
     }
-    if (!quoted) chopTrailingSpaces(current, chopLimit);
   }
+  if (!endsInEscape && !quoted) chopTrailingSpaces(current, chopLimit);
   if (isList) {
     list.append(current);
     return list;
@@ -175,11 +187,17 @@ QVector<QStringList> valuesOf(const QByteArray& file) {
   // any other as Latin-1.
   const bool utf8 = file.startsWith("\xef\xbb\xbf");
   if (utf8) pos = 3;
-  Line line;
-  while (readLine(file, pos, line)) {
-    // Section headers name groups; their values are never converted.
-    if (file.at(line.start) == '[' || line.equals == -1) continue;
-    values.append(unescapedValue(file, line.equals + 1, line.start + line.length, utf8));
+  const int start = pos;
+  // Both ways of ending a comment: a value that either reader converts is
+  // checked.
+  for (bool commentEndsAtReturn : {false, true}) {
+    pos = start;
+    Line line;
+    while (readLine(file, pos, line, commentEndsAtReturn)) {
+      // Section headers name groups; their values are never converted.
+      if (file.at(line.start) == '[' || line.equals == -1) continue;
+      values.append(unescapedValue(file, line.equals + 1, line.start + line.length, utf8));
+    }
   }
   return values;
 }

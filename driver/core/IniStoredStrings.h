@@ -14,7 +14,8 @@
 namespace IniStoredStrings {
 
 // One entry per key line of the file, in file order (every line counts, also
-// a key given twice: QSettings converts each of them).
+// a key given twice: QSettings converts each of them). Where Qt versions
+// split lines differently, the values of both readings are given.
 QVector<QStringList> valuesOf(const QByteArray& file);
 
 }  // namespace IniStoredStrings

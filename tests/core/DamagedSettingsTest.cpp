@@ -239,6 +239,9 @@ TEST(SettingsFileCheck, PassesWhatTheStoreWritesAndRefusesEveryOtherVariant) {
       "p=a, @Variant(\\0\\0\\0\\x45)",          // the second entry of a list
       "p=@DateTime(\\0\\0\\0\\x45)",            // read through QDataStream as well
       "p=\"@Variant(\\0\\0\\0\\x45)\"",
+      "p=@Variant(\\0\\0\\0 \\x1a)",           // a blank kept before an escape
+      "; note\n [p]=@Variant(\\0\\0\\0\\x45)",   // after a comment Qt 5 keeps the blank: no section
+      "; note\r p=@Variant(\\0\\0\\0\\x45)",     // a line of its own where Qt ends comments at CR
   };
   int files = 0;
   auto fileWith = [&](const char* line) {
