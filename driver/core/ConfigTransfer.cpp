@@ -20,8 +20,9 @@ void tell(PromptService::Icon icon, const QString& text, const QString& detail =
   PromptService::Prompt prompt;
   prompt.icon = icon;
   prompt.title = QCoreApplication::translate("ConfigFile", "提示");
-  prompt.text = text;
-  prompt.informativeText = detail;
+  // The detail names files, which may be anyone's: it goes with the text,
+  // which is shown as plain text, never as markup.
+  prompt.text = detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail;
   PromptService::ask(prompt);
 }
 

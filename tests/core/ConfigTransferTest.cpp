@@ -60,9 +60,11 @@ class ConfigTransferTest : public ::testing::Test {
     PromptService::setHandler({});
   }
 
-  // The text of the one prompt shown since the last call; fails when none or several were.
+  // The text of the one prompt shown since the last call; fails when none or
+  // several were. File names go only where they are shown as plain text.
   QString onePrompt() {
     EXPECT_EQ(prompts.size(), 1u);
+    for (const PromptService::Prompt& prompt : prompts) EXPECT_TRUE(prompt.informativeText.isEmpty());
     const QString text = prompts.empty() ? QString() : prompts.back().text;
     prompts.clear();
     return text;
@@ -105,10 +107,12 @@ TEST_F(ConfigTransferTest, FailedOrCancelledExportLeavesAnEarlierExportAsItWas) 
   answer = elsewhere;
   EXPECT_FALSE(store->exportConfigFile());
   EXPECT_EQ(contentOf(exported), "[global]\nSkinIndex=2\n");
+  EXPECT_FALSE(onePrompt().isEmpty());
 
   answer = elsewhere + "/no/such/folder";
   store->setSkinIndex(1);
   EXPECT_FALSE(store->exportConfigFile());
+  EXPECT_TRUE(onePrompt().contains(answer)) << "a failed export says where it failed";
 }
 
 TEST_F(ConfigTransferTest, ImportingAnExportedFileTakesEffectAtOnce) {
