@@ -166,7 +166,15 @@ void ConfigFile::takeIntoUse(const QString& path) {
   if (m_memory.isHeld(path)) return;
   QString setAside;
   const SettingsFileCheck::Finding found = SettingsFileCheck::inspectAndSetAside(path, &setAside);
-  if (found.usable() || !setAside.isEmpty()) return;
+  if (found.usable()) return;
+  if (!setAside.isEmpty()) {
+    {
+      std::lock_guard<std::mutex> locker(m_lock);
+      m_setAside.append({path, setAside});
+    }
+    emit settingsFileSetAside(path, setAside);
+    return;
+  }
   if (m_memory.hold(path, InMemorySettingsFiles::Why::NotReadable))
     emit settingsHeldInMemory(path, true);
 }
@@ -192,6 +200,11 @@ void ConfigFile::update(const QString& path, const std::function<void(QSettings&
     change(memory);
   }
   emit settingsHeldInMemory(path, false);
+}
+
+QVector<QPair<QString, QString>> ConfigFile::setAsideSettingsFiles() const {
+  std::lock_guard<std::mutex> locker(m_lock);
+  return m_setAside;
 }
 
 QVector<QPair<QString, bool>> ConfigFile::heldSettingsFiles() const {

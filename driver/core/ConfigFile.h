@@ -68,6 +68,9 @@ class ConfigFile : public QObject {
   // The settings files held in memory so far in this run, each with whether
   // it could not be read (else: could not be written).
   QVector<QPair<QString, bool>> heldSettingsFiles() const;
+  // The damaged settings files moved aside so far in this run, each with
+  // where it was kept.
+  QVector<QPair<QString, QString>> setAsideSettingsFiles() const;
 
  public slots:
   // Removes a key, or a group with everything below it, from the current file.
@@ -160,6 +163,9 @@ class ConfigFile : public QObject {
   // Emitted once per file, from whichever thread found it, possibly with the
   // store's lock held: connect it queued.
   void settingsHeldInMemory(const QString& path, bool unreadable);
+  // A damaged settings file was moved to `keptAs`; the settings of its model
+  // start again from their defaults. Connect it queued, as above.
+  void settingsFileSetAside(const QString& path, const QString& keptAs);
 
  private:
   struct Where {
@@ -198,4 +204,5 @@ class ConfigFile : public QObject {
   QRect m_maxTabletRect;
   QMap<int, QString> m_displayTextMap;
   QMap<int, int> m_currentDefaultKeyTable;
+  QVector<QPair<QString, QString>> m_setAside;
 };

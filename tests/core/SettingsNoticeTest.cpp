@@ -1,7 +1,9 @@
 // The window hears once per file that its settings are not being saved, also
-// about a file the store found before the notice existed.
+// about a file the store found before the notice existed, and where a damaged
+// file was kept.
 
 #include "driver/core/ConfigFile.h"
+#include "driver/core/MyQmlEnum.h"
 #include "driver/core/PromptService.h"
 #include "driver/core/SettingsNotice.h"
 #include "tests/support/TestEnvironment.h"
@@ -31,11 +33,20 @@ TEST(SettingsNotice, TellsOncePerFileWhatIsNotSavedAndWhy) {
   const QString full = dir + "/Lark A_config.ini";
   emit store.settingsHeldInMemory(full, false);
   emit store.settingsHeldInMemory(full, false);
+  // A damaged file is moved aside: the user hears where it went.
+  const QString damaged = dir + "/Mesa B_config.ini";
+  {
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[PressCurve]\nmidPoint=@Variant(\\0\\0\\0\\x45\\0\\0\\0\\x10)\n");
+  }
+  store.setDeviceConfig("Mesa B", MyQmlEnum::CFG_MesaB);
   EXPECT_TRUE(prompts.empty()) << "told from the event loop, not from the thread that found it";
   QCoreApplication::processEvents();
   PromptService::setHandler({});
 
-  ASSERT_EQ(prompts.size(), 2u);
+  ASSERT_EQ(prompts.size(), 3u);
+  EXPECT_TRUE(prompts[2].text.contains(damaged + ".damaged"));
   EXPECT_TRUE(prompts[0].text.contains(dir + "/setting.ini"));
   EXPECT_TRUE(prompts[1].text.contains(full));
   EXPECT_NE(prompts[0].text.left(6), prompts[1].text.left(6)) << "unreadable and unwritable are told apart";

@@ -62,5 +62,9 @@
         <source>无法保存设置到 %1。本次运行中的更改在驱动程序退出后将会丢失。</source>
         <translation>Die Einstellungen können nicht in %1 gespeichert werden. Änderungen in diesem Lauf gehen verloren, wenn der Treiber beendet wird.</translation>
     </message>
+    <message>
+        <source>设置文件 %1 已损坏，已另存为 %2。该型号的设置已恢复为默认值。</source>
+        <translation>Die Einstellungsdatei %1 war beschädigt und wurde als %2 aufbewahrt. Die Einstellungen dieses Modells sind wieder auf den Standardwerten.</translation>
+    </message>
 </context>
 </TS>

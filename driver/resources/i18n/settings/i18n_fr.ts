@@ -62,5 +62,9 @@
         <source>无法保存设置到 %1。本次运行中的更改在驱动程序退出后将会丢失。</source>
         <translation>Les réglages ne peuvent pas être enregistrés dans %1. Les modifications de cette session seront perdues à la fermeture du pilote.</translation>
     </message>
+    <message>
+        <source>设置文件 %1 已损坏，已另存为 %2。该型号的设置已恢复为默认值。</source>
+        <translation>Le fichier de réglages %1 était endommagé et a été conservé sous le nom %2. Les réglages de ce modèle sont revenus à leurs valeurs par défaut.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,9 @@
         <source>无法保存设置到 %1。本次运行中的更改在驱动程序退出后将会丢失。</source>
         <translation>설정을 %1에 저장할 수 없습니다. 이번 실행에서 변경한 내용은 드라이버가 종료되면 사라집니다.</translation>
     </message>
+    <message>
+        <source>设置文件 %1 已损坏，已另存为 %2。该型号的设置已恢复为默认值。</source>
+        <translation>설정 파일 %1이(가) 손상되어 %2(으)로 보관했습니다. 이 모델의 설정이 기본값으로 돌아갔습니다.</translation>
+    </message>
 </context>
 </TS>
