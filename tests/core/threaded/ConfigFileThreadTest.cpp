@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <atomic>
@@ -65,4 +67,39 @@ TEST(ConfigFileThreads, ReadersOnOtherThreadsSeeConsistentValuesWhileTheWindowWr
   EXPECT_TRUE(unexpected.empty()) << *unexpected.begin();
   EXPECT_FALSE(tornList.load());
   EXPECT_EQ(store.getComboxIndex(K2), 149);
+}
+
+// A file held in memory is reached from every thread: the device thread
+// steps the dial (a write) while the window switches between a held model
+// and a sound one.
+TEST(ConfigFileThreads, AFileHeldInMemoryServesEveryThreadAndIsNeverWritten) {
+  const QString dir = testenv::freshDir("config");
+  const QString large = dir + "/Lark B_config.ini";
+  {
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(5 * 1024 * 1024, ';'));
+  }
+  ConfigFile store(dir);
+  store.setDeviceConfig("Lark B", CFG_LarkB);
+
+  std::atomic<bool> done{false};
+  std::atomic<bool> outsideTheRing{false};
+  std::thread device([&] {
+    while (!done.load()) {
+      store.switchSwivelKey();
+      const int key = store.getCurrentSwivelKey();
+      if (key < R1 || key > R6) outsideTheRing = true;
+    }
+  });
+  for (int i = 0; i < 40; ++i) {
+    store.setDeviceConfig(i % 2 ? "Lark A" : "Lark B", i % 2 ? CFG_LarkA : CFG_LarkB);
+    store.setMouseRate(0.01 * i);
+  }
+  done = true;
+  device.join();
+
+  EXPECT_FALSE(outsideTheRing.load());
+  EXPECT_EQ(QFileInfo(large).size(), 5 * 1024 * 1024);
+  EXPECT_EQ(store.heldSettingsFiles().size(), 1);
 }
