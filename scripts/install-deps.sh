@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libwayland-dev plasma-wayland-protocols
   xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter kwin-wayland sway weston
+  qemu-system-x86 linux-image-amd64 busybox-static udev libinput-tools cpio qmlscene
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

@@ -175,8 +175,10 @@ void DevOperateThread::stopWorker() {
       if (hid) hid->cancelRead();
     } while (!wait(kStopRetryMs));
   }
-  // Also after a worker that ended by itself (tablet unplugged mid-stroke).
+  // Also after a worker that ended by itself (tablet unplugged mid-stroke):
+  // neither a key nor the pen stays pressed.
   ShortcutInjector::releaseEverythingHeld();
+  if (m_digitizer) m_digitizer->releasePen();
 }
 
 void DevOperateThread::endReadingDev() {

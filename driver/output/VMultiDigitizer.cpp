@@ -137,6 +137,15 @@ bool VMultiDigitizer::sendPen(const PenState& pen) {
   return true;
 }
 
+void VMultiDigitizer::releasePen() {
+  m_report[3] = 0x00;
+  putWord(m_report + 8, 0);
+  m_report[10] = 0;
+  m_report[11] = 0;
+  writeReport();
+  resetLiftState();
+}
+
 void VMultiDigitizer::writeReport() {
   if (!m_link) return;
   m_link->setBuffer(m_report, kReportSize);

@@ -52,6 +52,10 @@ class VMultiDigitizer : public QObject {
   // Forgets a contact left over from an earlier digitizer (tests).
   static void resetLiftState();
 
+  // Takes the pen out of range where it last was: tip up, no pressure, so
+  // a tablet pulled out in the middle of a stroke leaves no stroke open.
+  void releasePen();
+
  signals:
   void s_pressureValue(float currentPressureRate, float currentPressureValue);
 
