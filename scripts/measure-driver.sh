@@ -42,6 +42,38 @@ private_kib() {
   awk '/^Private_(Clean|Dirty):/ { sum += $2 } END { print sum }' "/proc/$1/smaps_rollup"
 }
 
+# start_measured NAME HOME COMMAND...: starts the program in the background,
+# its output in $work/NAME.log, and waits until it is up: the driver once it
+# has published its hand-over point, any other program once it has lived
+# for three seconds. Sets $pid; if the program ends first it is started once
+# more, and if it ends again the script stops with its output, so a figure
+# is never read from a process that has gone.
+start_measured() {
+  local name=$1 home=$2 attempt
+  shift 2
+  for attempt in 1 2; do
+    run_in "$home" "$@" >"$work/$name.log" 2>&1 &
+    pid=$!
+    local up=""
+    for _ in $(seq 600); do
+      kill -0 "$pid" 2>/dev/null || break
+      if [ "$(basename "$1")" = VarnexDriver ]; then
+        grep -q "hand-over point published" "$work/$name.log" && { up=1; break; }
+      elif [ "$(awk '{ print $22 }' "/proc/$pid/stat")" -lt \
+             "$(( $(awk '{ print int($1 * 100) }' /proc/uptime) - 300 ))" ]; then
+        up=1; break
+      fi
+      sleep 0.05
+    done
+    # A moment for what it loads after that line (the window's QML).
+    [ -n "$up" ] && sleep 2 && kill -0 "$pid" 2>/dev/null && return 0
+    wait "$pid" 2>/dev/null
+    echo "$name: $1 ended with status $? before it could be measured (attempt $attempt):" >&2
+    tail -n 20 "$work/$name.log" >&2
+  done
+  exit 1
+}
+
 stop() {
   kill -TERM "$1" 2>/dev/null || true
   wait "$1" 2>/dev/null || true
@@ -71,9 +103,7 @@ echo "median: $(( (sorted[4] + sorted[5]) / 2 ))"
 
 echo "== private memory after start, window hidden (KiB)"
 home=$(fresh_home mem)
-VARNEX_SIMULATE_IDLE=1 run_in "$home" "$driver" --simulate LarkA --hidden >/dev/null 2>&1 &
-pid=$!
-sleep 5
+VARNEX_SIMULATE_IDLE=1 start_measured memory "$home" "$driver" --simulate LarkA --hidden
 driver_kib=$(private_kib "$pid")
 stop "$pid"
 cat >"$work/minimal.qml" <<'QML'
@@ -83,21 +113,17 @@ Window { visible: false; width: 640; height: 480; title: "minimal" }
 QML
 # qmlscene (Debian package qmlscene) is the plain QML window to compare with.
 if command -v qmlscene >/dev/null; then
-  run_in "$home" qmlscene "$work/minimal.qml" >/dev/null 2>&1 &
-  pid=$!
-  sleep 5
+  start_measured qmlscene "$home" qmlscene "$work/minimal.qml"
   minimal_kib=$(private_kib "$pid")
   stop "$pid"
   echo "driver: $driver_kib  minimal QML window: $minimal_kib  difference: $((driver_kib - minimal_kib))"
 else
-  echo "driver: $driver_kib  (no qmlscene to compare with: apt install qmlscene)"
+  echo "driver: $driver_kib  (no qmlscene to compare with: scripts/install-deps.sh installs it)"
 fi
 
 echo "== idle over ${idle_seconds} s, connected simulated tablet sending nothing"
 home=$(fresh_home idle)
-VARNEX_SIMULATE_IDLE=1 run_in "$home" "$driver" --simulate LarkA --hidden >/dev/null 2>&1 &
-pid=$!
-sleep 5
+VARNEX_SIMULATE_IDLE=1 start_measured idle "$home" "$driver" --simulate LarkA --hidden
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 switches() {

@@ -5,6 +5,7 @@
 set -uo pipefail
 here=$(dirname "$(realpath "$0")")
 build=$(realpath "$1") case=$2
+export VARNEX_BINARY_DIR=$build
 results=$build/kernel/results/$case
 started=$(date +%s)
 "$here/run-guest.sh" "$build" "$here/scenarios/$case.sh" "$results" "${VARNEX_GUEST_TIMEOUT:-420}"

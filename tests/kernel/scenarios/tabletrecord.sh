@@ -1,0 +1,21 @@
+# Records a uhid tablet's stroke with tabletrecord (no driver running), for
+# the host to replay; and what tabletrecord says without a tablet.
+. "$VARNEX_TREE/tests/kernel/scenarios/common.sh"
+"$bin/tabletrecord" --seconds 5 > "$results/none.out" 2> "$results/none.err"
+echo $? > "$results/none.status"
+rm -f /tmp/go
+sed "s/MODEL/LarkC/g" scenarios/stroke.script > /tmp/record.script
+"$bin/uhidtablet" tablets/LarkC.tablet /tmp/record.script > "$results/record.uhid" 2>&1 &
+emulator=$!
+# Started once the tablet is there, as its user would.
+until_true 60 grep -qs "^plugged mouse" "$results/record.uhid" || echo "the tablet did not appear"
+"$bin/tabletrecord" > "$results/capture.txt" 2> "$results/capture.err" &
+recorder=$!
+until_true 60 grep -qs "^output vendor" "$results/record.uhid" || echo "tabletrecord sent no init report"
+touch /tmp/go
+wait "$emulator"
+# Every report is in the capture once its last line (all keys up) is.
+until_true 30 grep -qs "^02 f0$" "$results/capture.txt" || echo "the capture lacks the last report"
+kill -TERM "$recorder"
+wait "$recorder"
+echo $? > "$results/capture.status"
