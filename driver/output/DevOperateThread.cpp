@@ -176,9 +176,11 @@ void DevOperateThread::stopWorker() {
     } while (!wait(kStopRetryMs));
   }
   // Also after a worker that ended by itself (tablet unplugged mid-stroke):
-  // neither a key nor the pen stays pressed.
+  // no key stays pressed, and a pen whose tablet has gone leaves the range
+  // instead of drawing on with nobody holding it.
   ShortcutInjector::releaseEverythingHeld();
-  if (m_digitizer) m_digitizer->releasePen();
+  HidDevice* hid = m_tablet ? m_tablet->hid() : nullptr;
+  if (m_digitizer && hid && hid->gone()) m_digitizer->releasePen();
 }
 
 void DevOperateThread::endReadingDev() {

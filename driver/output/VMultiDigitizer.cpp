@@ -138,6 +138,7 @@ bool VMultiDigitizer::sendPen(const PenState& pen) {
 }
 
 void VMultiDigitizer::releasePen() {
+  if (m_report[3] == 0x00) return;  // never in range, or already out
   m_report[3] = 0x00;
   putWord(m_report + 8, 0);
   m_report[10] = 0;

@@ -199,6 +199,26 @@ TEST(DevOperateThread, UnplugWithAPenButtonDownLetsGoOfWhatItHeld) {
   EXPECT_EQ(events.count("right up"), 1);
 }
 
+TEST(DevOperateThread, UnplugInTheMiddleOfAStrokeLiftsThePen) {
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  rig.tablet->pushInput(rig.hover(1000, 1000));               // dropped, first after the start
+  rig.tablet->pushInput(rig.hover(1000, 1000, 4000, 0xA1));  // tip down, pressing
+  ASSERT_TRUE(rig.settle());
+  ASSERT_GE(rig.penReports(), 1u);
+  ASSERT_EQ(uint8_t(rig.pen->penReports().back()[3]), 0x21);
+
+  // No report will ever bring the tip up; the stop must, or the desktop
+  // keeps drawing a stroke with nobody holding the pen.
+  rig.tablet->unplug();
+  EXPECT_TRUE(thread.wait(2000));
+  thread.endReadingDev();
+  const QByteArray last = rig.pen->penReports().back();
+  EXPECT_EQ(uint8_t(last[3]), 0x00);  // out of range
+  EXPECT_EQ(uint8_t(last[8]) | uint8_t(last[9]) << 8, 0);
+}
+
 TEST(DevOperateThread, SecondStartKeepsTheAreasReachingThePen) {
   DeviceRig rig(CFG_VarnexK10PlusV2);
   DevOperateThread thread;
