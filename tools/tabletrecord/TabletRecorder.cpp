@@ -54,6 +54,7 @@ bool TabletRecorder::open(const ModelEntry* wanted, QString& error) {
     return false;
   }
   m_handler = std::make_unique<CommandHandler>();
+  m_handler->RegisterCommands();
   m_handler->RunScript(ModelTable::script(*m_model));
   Tablet* tablet = m_handler->tablet();
   if (!tablet || !tablet->hid()) {
@@ -96,7 +97,11 @@ bool TabletRecorder::record() {
   while (!m_stopping.load()) {
     const int got = hid->read(buffer.data(), length);
     if (got <= 0) {
-      if (hid->gone()) break;
+      if (hid->gone()) {
+        // What came so far is a whole capture; say why it ends.
+        std::fprintf(stderr, "tabletrecord: the %s was unplugged\n", m_model->key);
+        break;
+      }
       continue;
     }
     if (!first) {

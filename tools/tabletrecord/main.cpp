@@ -49,6 +49,10 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
 
+  // Before anything else runs, so a request to end is never the default
+  // action that kills the program with its capture half written.
+  platform::TerminationSignals termination;
+  if (!termination.isInstalled()) return fail(1, QStringLiteral("cannot handle SIGTERM and SIGINT"));
   TabletRecorder recorder(stdout);
   if (!recorder.open(options.model, error)) return fail(1, error);
 
@@ -57,7 +61,6 @@ int main(int argc, char** argv) {
   bool written = true;
   QThread* reader = QThread::create([&] { written = recorder.record(); });
   QObject::connect(reader, &QThread::finished, &app, &QCoreApplication::quit);
-  platform::TerminationSignals termination;
   QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &app,
                    [&recorder] { recorder.stop(); });
   if (options.seconds > 0) QTimer::singleShot(options.seconds * 1000, &app, [&recorder] { recorder.stop(); });

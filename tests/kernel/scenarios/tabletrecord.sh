@@ -3,9 +3,8 @@
 . "$VARNEX_TREE/tests/kernel/scenarios/common.sh"
 "$bin/tabletrecord" --seconds 5 > "$results/none.out" 2> "$results/none.err"
 echo $? > "$results/none.status"
-rm -f /tmp/go
-sed "s/MODEL/LarkC/g" scenarios/stroke.script > /tmp/record.script
-"$bin/uhidtablet" tablets/LarkC.tablet /tmp/record.script > "$results/record.uhid" 2>&1 &
+rm -f /tmp/go /tmp/stopped
+"$bin/uhidtablet" tablets/LarkC.tablet scenarios/record.script > "$results/record.uhid" 2>&1 &
 emulator=$!
 # Started once the tablet is there, as its user would.
 until_true 60 grep -qs "^plugged mouse" "$results/record.uhid" || echo "the tablet did not appear"
@@ -13,9 +12,12 @@ until_true 60 grep -qs "^plugged mouse" "$results/record.uhid" || echo "the tabl
 recorder=$!
 until_true 60 grep -qs "^output vendor" "$results/record.uhid" || echo "tabletrecord sent no init report"
 touch /tmp/go
-wait "$emulator"
-# Every report is in the capture once its last line (all keys up) is.
-until_true 30 grep -qs "^02 f0$" "$results/capture.txt" || echo "the capture lacks the last report"
+# Every report is in the capture once the emulator has sent them all and
+# the capture has its last one (all keys up after the dial).
+until_true 60 grep -qs "^sent" "$results/record.uhid" || echo "the emulator did not send the stroke"
+until_true 30 sh -c "tail -n 1 '$results/capture.txt' | grep -q '^02 f0$'" || echo "the capture lacks the last report"
 kill -TERM "$recorder"
 wait "$recorder"
 echo $? > "$results/capture.status"
+touch /tmp/stopped
+wait "$emulator"

@@ -15,8 +15,9 @@
 namespace {
 
 constexpr int kDefaultAwaitMs = 60000;
-// A firmware interface that restarts (into or out of its boot loader) is
-// away this long, as the real chip is.
+// A firmware interface that restarts (into or out of its boot loader) first
+// finishes sending its answer, then is away for a while, as the chip is.
+constexpr int kAnswerBeforeRestartMs = 150;
 constexpr int kRestartMs = 300;
 constexpr int kIapInputLength = SimIapDevice::kInputReportLength;
 
@@ -26,6 +27,7 @@ QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' 
 
 TabletEmulator::TabletEmulator(TabletDescription description, std::FILE* log)
     : m_description(std::move(description)), m_log(log), m_inotify(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {
+  m_clock.start();
   int index = 0;
   for (const TabletDescription::Interface& interface : m_description.interfaces) {
     auto node = std::make_unique<Node>();
@@ -80,7 +82,7 @@ QByteArray TabletEmulator::onOutput(Node& node, const QByteArray& report, bool f
   }
   if (node.bootLoader->generation() != node.bootGeneration) {
     node.bootGeneration = node.bootLoader->generation();
-    node.pendingRearrival = true;
+    node.restartAtMs = m_clock.elapsed() + kAnswerBeforeRestartMs;
   }
   return QByteArray();
 }
@@ -107,10 +109,10 @@ void TabletEmulator::serveOnce(int timeoutMs) {
     owners.push_back(node.get());
   }
   if (m_inotify >= 0) fds.push_back({m_inotify, POLLIN, 0});
-  if (::poll(fds.data(), fds.size(), timeoutMs) <= 0) return;
-  for (size_t i = 0; i < owners.size(); ++i)
+  const bool ready = ::poll(fds.data(), fds.size(), timeoutMs) > 0;
+  for (size_t i = 0; ready && i < owners.size(); ++i)
     if (fds[i].revents & POLLIN) owners[i]->device->handleEvents();
-  if (m_inotify >= 0 && (fds.back().revents & POLLIN)) {
+  if (ready && m_inotify >= 0 && (fds.back().revents & POLLIN)) {
     alignas(inotify_event) char buffer[4096];
     const ssize_t got = ::read(m_inotify, buffer, sizeof buffer);
     for (ssize_t at = 0; at < got;) {
@@ -121,8 +123,8 @@ void TabletEmulator::serveOnce(int timeoutMs) {
     }
   }
   for (auto& node : m_nodes) {
-    if (!node->pendingRearrival) continue;
-    node->pendingRearrival = false;
+    if (node->restartAtMs < 0 || m_clock.elapsed() < node->restartAtMs) continue;
+    node->restartAtMs = -1;
     node->device->unplug();
     note(QStringLiteral("restarting %1 (boot loader %2)")
              .arg(node->description.name)

@@ -3,6 +3,7 @@
 #include "TabletDescription.h"
 #include "UhidDevice.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <cstdio>
 #include <map>
@@ -34,7 +35,7 @@ class TabletEmulator {
     std::unique_ptr<UhidDevice> device;
     std::shared_ptr<SimIapDevice> bootLoader;
     int bootGeneration = 0;
-    bool pendingRearrival = false;
+    qint64 restartAtMs = -1;  // on the emulator's clock; -1: no restart due
     int watch = -1;
     int inputLength = 0;  // every input report is padded to this
   };
@@ -57,4 +58,5 @@ class TabletEmulator {
   std::vector<std::unique_ptr<Node>> m_nodes;
   int m_inotify = -1;
   bool m_initSeen = false;
+  QElapsedTimer m_clock;
 };
