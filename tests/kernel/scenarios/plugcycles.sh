@@ -6,10 +6,19 @@ removals() { grep -c "isDevArrival: false" "$results/driver.log"; }
 settled_after() {  # N: the driver has handled N removals and gone quiet
   [ "$(removals)" -ge "$1" ] && quiet_for_a_second "$results/driver.log"
 }
+counts() {
+  echo "descriptors $(ls /proc/$driver/fd | wc -l) threads $(ls /proc/$driver/task | wc -l)" \
+    "virtual-devices $(grep -c 'N: Name="Varnex \(Virtual Pen\|tablet keys\)"' /proc/bus/input/devices)"
+}
+# The work an arrival starts on the side (the system-information task)
+# ends a little later; the counts are taken once they hold for two seconds.
+steady_counts() {
+  a=$(counts); sleep 1; b=$(counts); sleep 1; c=$(counts)
+  [ "$a" = "$b" ] && [ "$b" = "$c" ]
+}
 snapshot() {
-  echo "$1 descriptors $(ls /proc/$driver/fd | wc -l) threads $(ls /proc/$driver/task | wc -l)" \
-    "virtual-devices $(grep -c 'N: Name="Varnex \(Virtual Pen\|tablet keys\)"' /proc/bus/input/devices)" \
-    >> "$results/counts"
+  until_true 60 steady_counts || echo "the driver's counts did not settle"
+  echo "$1 $(counts)" >> "$results/counts"
 }
 start_driver
 "$bin/uhidtablet" tablets/LarkC.tablet scenarios/plug-once.script > "$results/first.uhid" 2>&1
