@@ -16,8 +16,8 @@ for module in $($bb cat /modules/order); do $bb insmod /modules/$module 2>/dev/n
 arg() { for word in $($bb cat /proc/cmdline); do case $word in "$1"=*) echo "${word#*=}" ;; esac; done; }
 share() { $bb mount -t 9p -o trans=virtio,version=9p2000.L,msize=262144,$3 "$1" "$2"; }
 tree=$(arg varnex.tree)
-share usr /usr ro,cache=loose
-share etc /etc ro,cache=loose
+share usr /usr ro,cache=loose,access=any
+share etc /etc ro,cache=loose,access=any
 $bb mkdir -p "$tree"
 share tree "$tree" ro,cache=loose
 share results /results rw

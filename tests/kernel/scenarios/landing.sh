@@ -1,0 +1,116 @@
+# Shared by the landing scenarios: a compositor runs as an ordinary user
+# with two monitors of unlike sizes, one full-screen pointer client per
+# monitor reports where the pointer is, and the pen of a tablet played by
+# uhidtablet hovers at known places of its surface. Each place is written
+# to MODEL.landing as "fx fy OUTPUT x y" (tablet fractions, then the
+# monitor and the point on it where the pointer landed).
+. "$VARNEX_TREE/tests/kernel/scenarios/common.sh"
+
+user_runtime=/tmp/user-runtime
+land=/tmp/land
+mkdir -p "$user_runtime" "$land" /tmp/user
+chown 1000:1000 "$user_runtime" "$land" /tmp/user
+chmod 700 "$user_runtime"
+# The compositor opens the input devices itself (no logind here), as the
+# user it runs as.
+mkdir -p /run/udev/rules.d
+echo 'SUBSYSTEM=="input", MODE="0666"' > /run/udev/rules.d/99-varnex-landing.rules
+udevadm control --reload
+udevadm trigger --subsystem-match=input --action=change
+udevadm settle --timeout=30
+
+as_user() {
+  /usr/bin/setpriv --reuid=1000 --regid=1000 --clear-groups \
+    env HOME=/tmp/user XDG_RUNTIME_DIR="$user_runtime" "$@"
+}
+
+# The places the pen visits, as fractions of the tablet's width and height.
+landing_places="0.2 0.2
+0.8 0.2
+0.5 0.5
+0.2 0.7
+0.8 0.9"
+
+# hover_report MODEL FX FY: the model's vendor report of the pen hovering there.
+hover_report() {
+  case $1 in
+    LarkC) max_x=28800 max_y=16200 ;;
+    Fjord4Pro) max_x=68839 max_y=38720 ;;
+  esac
+  x=$(awk -v f="$2" -v m="$max_x" 'BEGIN { printf "%d", f * m + 0.5 }')
+  y=$(awk -v f="$3" -v m="$max_y" 'BEGIN { printf "%d", f * m + 0.5 }')
+  xb=$(printf '%02x %02x' $((x & 255)) $((x >> 8 & 255)))
+  yb=$(printf '%02x %02x' $((y & 255)) $((y >> 8 & 255)))
+  case $1 in
+    LarkC) echo "02 a0 $xb $yb 00 00 00 00" ;;
+    Fjord4Pro) echo "02 41 a0 $xb $(printf '%02x' $((x >> 16))) $yb 00 00 00 00 00" ;;
+  esac
+}
+
+out_of_range_report() {
+  case $1 in
+    LarkC) echo "02 c0 00 00 00 00 00 00 00 00" ;;
+    Fjord4Pro) echo "02 41 c0 00 00 00 00 00 00 00 00 00 00" ;;
+  esac
+}
+
+# The last point any pointer client was told, as "OUTPUT x y".
+last_pointer() {
+  for log in "$land"/pointer-*.log; do
+    line=$(grep -n 'x, y: ' "$log" | tail -n 1)
+    [ -n "$line" ] || continue
+    output=${log##*/pointer-}
+    echo "${line%%:*} ${output%.log} $(echo "$line" | sed 's/.*x, y: \([-0-9.]*\), \([-0-9.]*\).*/\1 \2/')"
+  done | sort -n | tail -n 1 | cut -d' ' -f2-
+}
+
+pointer_logs_quiet() {
+  before=$(cat "$land"/pointer-*.log | wc -c)
+  sleep 1
+  [ "$(cat "$land"/pointer-*.log | wc -c)" = "$before" ]
+}
+
+# land MODEL: plays the model's pen over the landing places; the result goes
+# to $results/MODEL.landing.
+land() {
+  model=$1
+  script=/tmp/$model-landing.script
+  {
+    echo "plug"
+    echo "await-init"
+    echo "await-file /tmp/go-$model"
+    # The driver drops the first report after its start.
+    echo "report $(out_of_range_report "$model")"
+    echo "sleep 200"
+    n=0
+    echo "$landing_places" | while read -r fx fy; do
+      n=$((n + 1))
+      echo "report $(hover_report "$model" "$fx" "$fy")"
+      echo "sleep 100"
+      echo "report $(hover_report "$model" "$fx" "$fy")"
+      echo "mark place $n"
+      echo "await-file /tmp/landed-$model-$n 60000"
+    done
+    echo "report $(out_of_range_report "$model")"
+    echo "sleep 200"
+    echo "unplug"
+  } > "$script"
+  "$bin/uhidtablet" "tablets/$model.tablet" "$script" > "$results/$model.uhid" 2>&1 &
+  emulator=$!
+  until_true 120 grep -qs "^output vendor" "$results/$model.uhid" || echo "$model: no init report"
+  # The virtual pen is made (or remade for this kind of tablet) before the
+  # init report; give the compositor time to open it.
+  sleep 3
+  touch "/tmp/go-$model"
+  : > "$results/$model.landing"
+  n=0
+  echo "$landing_places" | while read -r fx fy; do
+    n=$((n + 1))
+    until_true 60 grep -qs "mark place $n\$" "$results/$model.uhid" || echo "$model: place $n was not played"
+    until_true 30 pointer_logs_quiet || echo "$model: the pointer clients kept printing"
+    echo "$fx $fy $(last_pointer)" >> "$results/$model.landing"
+    touch "/tmp/landed-$model-$n"
+  done
+  wait "$emulator"
+  echo "emulator exit $?" >> "$results/$model.uhid"
+}
