@@ -34,6 +34,12 @@ QStringList ProgramCandidateScan::defaultFolders() {
     folders << desktop;
   folders << QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
   folders << QStringLiteral("/usr/share/applications");
+  // Flatpak's exports are in XDG_DATA_DIRS when the session was set up by
+  // Flatpak's profile script; an autostart before it still finds them here.
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (!dataHome.isEmpty()) folders << dataHome + QStringLiteral("/flatpak/exports/share/applications");
+  folders << QStringLiteral("/var/lib/flatpak/exports/share/applications");
+  folders << QStringLiteral("/var/lib/snapd/desktop/applications");
   return folders;
 }
 
@@ -93,6 +99,9 @@ void ProgramCandidateScan::takeDesktopEntry(const QFileInfo& file, const QString
 }
 
 QString ProgramCandidateScan::programOfEntry(const DesktopEntry& entry) {
+  // A sandboxed program runs as its application, whatever launcher starts it.
+  if (!entry.flatpakId.isEmpty()) return ProgramIdentity::flatpakProgram(entry.flatpakId);
+  if (!entry.snapName.isEmpty()) return ProgramIdentity::snapProgram(entry.snapName);
   // "env NAME=value ... program": the program is the first word that is
   // neither env nor an assignment.
   int first = 0;

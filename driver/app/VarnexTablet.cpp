@@ -278,7 +278,9 @@ void VarnexTablet::onSwiveCenterKey(bool isPressed) {
 }
 
 void VarnexTablet::onCurrentProcessName(QString name) {
-  KeyFunctionTable::setCanvasZoomInShortcut(name.compare(QLatin1String("krita"), Qt::CaseInsensitive) == 0
+  const bool krita = name.compare(QLatin1String("krita"), Qt::CaseInsensitive) == 0 ||
+                     name == QLatin1String("flatpak:org.kde.krita") || name == QLatin1String("snap:krita");
+  KeyFunctionTable::setCanvasZoomInShortcut(krita
                                                 ? QStringLiteral("[Ctrl]+[Plus]")
                                                 : QStringLiteral("[Ctrl]+[=]"));
 }
