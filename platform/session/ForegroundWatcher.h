@@ -24,8 +24,9 @@ class ForegroundWatcher {
 
   // The program that owns the window: the path of its executable, or for a
   // Windows program under Wine the file name of its Windows executable
-  // ("sai2.exe"). "" when the window is gone, names no process, or the
-  // process may not be looked into.
+  // ("sai2.exe"), or for a Flatpak or Snap its package's name
+  // ("flatpak:org.kde.krita", see SandboxedProgram). "" when the window is
+  // gone, names no process, or the process may not be looked into.
   virtual QString programOf(quint64 window) = 0;
 
   // A new watcher for the calling thread, from the installed factory.
