@@ -1,4 +1,5 @@
 #include "platform/session/ForegroundWatcher.h"
+#include "platform/session/linux/GnomeForegroundWatcher.h"
 #include "platform/session/linux/KWinForegroundWatcher.h"
 #include "platform/session/linux/X11ForegroundWatcher.h"
 
@@ -13,6 +14,7 @@ namespace platform {
 
 namespace {
 std::atomic_bool s_toldWaylandLimits{false};
+std::atomic_bool s_toldGnomeExtension{false};
 }
 
 std::unique_ptr<ForegroundWatcher> createDefaultForegroundWatcher() {
@@ -22,6 +24,13 @@ std::unique_ptr<ForegroundWatcher> createDefaultForegroundWatcher() {
     if (KWinForegroundWatcher::kwinPresent(bus)) {
       auto kwin = std::make_unique<KWinForegroundWatcher>(bus);
       if (kwin->isWatching()) return kwin;
+    }
+    // GNOME tells the focused window only through our Shell extension.
+    if (GnomeForegroundWatcher::extensionPresent(bus)) return std::make_unique<GnomeForegroundWatcher>(bus);
+    if (GnomeForegroundWatcher::shellPresent(bus) && !s_toldGnomeExtension.exchange(true)) {
+      qCInfo(lcForeground) << "GNOME tells which program is in front only through the driver's Shell extension; "
+                              "enable it with: gnome-extensions enable"
+                           << GnomeForegroundWatcher::kExtensionUuid << "(then log out and in again)";
     }
     // Elsewhere X sees only the XWayland programs; while a native Wayland
     // program is in front the last X program's group stays.
