@@ -1,6 +1,6 @@
 #include "platform/session/linux/GnomeForegroundWatcher.h"
 
-#include "platform/session/linux/ProcessProgramName.h"
+#include "platform/process/linux/ProcessTable.h"
 #include "platform/session/linux/WlrForegroundWatcher.h"
 
 #include <QDBusConnectionInterface>
@@ -43,7 +43,7 @@ quint64 GnomeForegroundWatcher::activeWindow() {
 QString GnomeForegroundWatcher::programOf(quint64 window) {
   if (window == 0 || window != m_window) return QString();
   if (m_pid > 0) {
-    const QString program = ProcessProgramName(m_procRoot).of(m_pid);
+    const QString program = QString::fromStdString(ProcessTable(m_procRoot).programPath(m_pid));
     if (!program.isEmpty()) return program;
   }
   QString appId = m_appId;
