@@ -1,6 +1,7 @@
 #include "platform/session/ForegroundWatcher.h"
 #include "platform/session/linux/GnomeForegroundWatcher.h"
 #include "platform/session/linux/KWinForegroundWatcher.h"
+#include "platform/session/linux/SwayForegroundWatcher.h"
 #include "platform/session/linux/X11ForegroundWatcher.h"
 
 #include <QDBusConnection>
@@ -32,6 +33,9 @@ std::unique_ptr<ForegroundWatcher> createDefaultForegroundWatcher() {
                               "enable it with: gnome-extensions enable"
                            << GnomeForegroundWatcher::kExtensionUuid << "(then log out and in again)";
     }
+    // sway's window tree names every window's process.
+    auto sway = std::make_unique<SwayForegroundWatcher>();
+    if (sway->isWatching()) return sway;
     // Elsewhere X sees only the XWayland programs; while a native Wayland
     // program is in front the last X program's group stays.
     if (!s_toldWaylandLimits.exchange(true)) {

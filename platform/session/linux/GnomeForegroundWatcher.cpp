@@ -1,7 +1,6 @@
 #include "platform/session/linux/GnomeForegroundWatcher.h"
 
-#include "platform/process/linux/ProcessTable.h"
-#include "platform/session/linux/WlrForegroundWatcher.h"
+#include "platform/session/linux/AppIdProgram.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -42,13 +41,7 @@ quint64 GnomeForegroundWatcher::activeWindow() {
 
 QString GnomeForegroundWatcher::programOf(quint64 window) {
   if (window == 0 || window != m_window) return QString();
-  if (m_pid > 0) {
-    const QString program = QString::fromStdString(ProcessTable(m_procRoot).programPath(m_pid));
-    if (!program.isEmpty()) return program;
-  }
-  QString appId = m_appId;
-  if (appId.endsWith(QLatin1String(".desktop"))) appId.chop(8);
-  return WlrForegroundWatcher::programOfAppId(appId, {});
+  return programOfWindow(m_procRoot, m_pid, m_appId);
 }
 
 }  // namespace platform
