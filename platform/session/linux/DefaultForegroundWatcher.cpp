@@ -46,4 +46,13 @@ std::unique_ptr<ForegroundWatcher> createDefaultForegroundWatcher() {
   return std::make_unique<X11ForegroundWatcher>();
 }
 
+ForegroundHelp defaultForegroundHelpNeeded() {
+  // On GNOME's X11 session the X watcher sees every window.
+  if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return ForegroundHelp::None;
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  if (GnomeForegroundWatcher::shellPresent(bus) && !GnomeForegroundWatcher::extensionPresent(bus))
+    return ForegroundHelp::EnableGnomeExtension;
+  return ForegroundHelp::None;
+}
+
 }  // namespace platform

@@ -16,7 +16,7 @@ namespace platform {
 class GnomeForegroundWatcher : public ForegroundWatcher {
  public:
   static constexpr const char* kService = "org.varnex.Foreground";
-  static constexpr const char* kExtensionUuid = "foreground@varnex.example";
+  static constexpr const char* kExtensionUuid = kGnomeForegroundExtension;
 
   explicit GnomeForegroundWatcher(QDBusConnection bus, std::string procRoot = "/proc");
 
