@@ -3,6 +3,7 @@
 #include "driver/app/DesktopEntry.h"
 #include "driver/app/ProgramIdentity.h"
 #include "driver/core/ProgramIconNames.h"
+#include "platform/session/SandboxedProgram.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -100,8 +101,11 @@ void ProgramCandidateScan::takeDesktopEntry(const QFileInfo& file, const QString
 
 QString ProgramCandidateScan::programOfEntry(const DesktopEntry& entry) {
   // A sandboxed program runs as its application, whatever launcher starts it.
-  if (!entry.flatpakId.isEmpty()) return ProgramIdentity::flatpakProgram(entry.flatpakId);
-  if (!entry.snapName.isEmpty()) return ProgramIdentity::snapProgram(entry.snapName);
+  namespace SandboxedProgram = platform::SandboxedProgram;
+  if (!entry.flatpakId.isEmpty())
+    return SandboxedProgram::isFlatpakId(entry.flatpakId) ? SandboxedProgram::flatpak(entry.flatpakId) : QString();
+  if (!entry.snapName.isEmpty())
+    return SandboxedProgram::isSnapName(entry.snapName) ? SandboxedProgram::snap(entry.snapName) : QString();
   // "env NAME=value ... program": the program is the first word that is
   // neither env nor an assignment.
   int first = 0;

@@ -8,14 +8,10 @@
 namespace ProgramIdentity {
 
 // A program in a Flatpak or Snap sandbox goes by its application,
-// "flatpak:org.kde.krita" or "snap:krita", a form no path takes: that whole
-// name is its identity, so its key group never applies to a program of the
-// same file name installed otherwise.
+// "flatpak:org.kde.krita" or "snap:krita" (see platform::SandboxedProgram),
+// a form no path takes: that whole name is its identity, so its key group
+// never applies to a program of the same file name installed otherwise.
 QString baseName(const QString& programPath);
-bool isSandboxed(const QString& programPath);
-// "flatpak:org.kde.krita" for a valid application id, else "".
-QString flatpakProgram(const QString& applicationId);
-QString snapProgram(const QString& snapName);
 
 // The driver itself, whose windows must not change the key group. Its base
 // name is matched without case: the program is installed as VarnexDriver and
