@@ -61,6 +61,10 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray& text) {
       entry.workingDirectory = value;
     else if (key == QLatin1String("StartupWMClass"))
       entry.startupWmClass = value;
+    else if (key == QLatin1String("X-Flatpak"))
+      entry.flatpakId = value;
+    else if (key == QLatin1String("X-SnapInstanceName"))
+      entry.snapName = value;
     else if (key == QLatin1String("Exec"))
       entry.exec = splitExec(value);
     else if (key == QLatin1String("NoDisplay"))

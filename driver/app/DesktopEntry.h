@@ -14,6 +14,10 @@ struct DesktopEntry {
   QString tryExec;
   QString workingDirectory;  // the Path key
   QString startupWmClass;
+  // The application a Flatpak or Snap export stands for (X-Flatpak,
+  // X-SnapInstanceName); its Exec line runs the sandbox's launcher.
+  QString flatpakId;
+  QString snapName;
   // The Exec line split into arguments, quoting and escapes undone, field
   // codes (%f, %U, ...) dropped.
   QStringList exec;

@@ -3,6 +3,7 @@
 #include "driver/app/DesktopEntry.h"
 #include "driver/app/ProgramIdentity.h"
 #include "driver/core/ProgramIconNames.h"
+#include "platform/session/SandboxedProgram.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,6 +35,12 @@ QStringList ProgramCandidateScan::defaultFolders() {
     folders << desktop;
   folders << QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
   folders << QStringLiteral("/usr/share/applications");
+  // Flatpak's exports are in XDG_DATA_DIRS when the session was set up by
+  // Flatpak's profile script; an autostart before it still finds them here.
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (!dataHome.isEmpty()) folders << dataHome + QStringLiteral("/flatpak/exports/share/applications");
+  folders << QStringLiteral("/var/lib/flatpak/exports/share/applications");
+  folders << QStringLiteral("/var/lib/snapd/desktop/applications");
   return folders;
 }
 
@@ -93,6 +100,12 @@ void ProgramCandidateScan::takeDesktopEntry(const QFileInfo& file, const QString
 }
 
 QString ProgramCandidateScan::programOfEntry(const DesktopEntry& entry) {
+  // A sandboxed program runs as its application, whatever launcher starts it.
+  namespace SandboxedProgram = platform::SandboxedProgram;
+  if (!entry.flatpakId.isEmpty())
+    return SandboxedProgram::isFlatpakId(entry.flatpakId) ? SandboxedProgram::flatpak(entry.flatpakId) : QString();
+  if (!entry.snapName.isEmpty())
+    return SandboxedProgram::isSnapName(entry.snapName) ? SandboxedProgram::snap(entry.snapName) : QString();
   // "env NAME=value ... program": the program is the first word that is
   // neither env nor an assignment.
   int first = 0;

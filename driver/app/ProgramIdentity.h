@@ -7,6 +7,10 @@
 // from one folder is recognised when it runs from another.
 namespace ProgramIdentity {
 
+// A program in a Flatpak or Snap sandbox goes by its application,
+// "flatpak:org.kde.krita" or "snap:krita" (see platform::SandboxedProgram),
+// a form no path takes: that whole name is its identity, so its key group
+// never applies to a program of the same file name installed otherwise.
 QString baseName(const QString& programPath);
 
 // The driver itself, whose windows must not change the key group. Its base

@@ -21,6 +21,7 @@
 #include "driver/tablet/CalibrationWidget.h"
 #include "driver/tablet/ModelTable.h"
 #include "platform/display/DisplayOutputs.h"
+#include "platform/session/ForegroundWatcher.h"
 #include "platform/session/WindowRaiser.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,8 @@ VarnexTablet::VarnexTablet(QObject* parent) : QObject(parent) {
   connect(&m_detection, &DetectionDevice::s_systemState, this, &VarnexTablet::onSystemState);
   connect(m_devOperateThread, &DevOperateThread::swiveCenterKey, this, &VarnexTablet::onSwiveCenterKey);
   connect(&m_processInfo, &ProcessInfo::s_currentProcessName, this, &VarnexTablet::onCurrentProcessName);
+  connect(ConfigFile::instance(), &ConfigFile::programAdded, this, &VarnexTablet::tellWhatProgramKeysNeed,
+          Qt::QueuedConnection);
 
   m_longPressTimer = new QTimer(this);
   m_longPressTimer->setSingleShot(true);
@@ -220,6 +223,8 @@ bool VarnexTablet::startDevice(MyQmlEnum::VARNEX devType, quint64 event) {
   }
   applyStoredSettings();
   m_processInfo.start(QThread::InheritPriority);
+  // After the arrival, which the message would otherwise hold up.
+  QTimer::singleShot(0, this, &VarnexTablet::tellWhatProgramKeysNeed);
   return true;
 }
 
@@ -278,7 +283,9 @@ void VarnexTablet::onSwiveCenterKey(bool isPressed) {
 }
 
 void VarnexTablet::onCurrentProcessName(QString name) {
-  KeyFunctionTable::setCanvasZoomInShortcut(name.compare(QLatin1String("krita"), Qt::CaseInsensitive) == 0
+  const bool krita = name.compare(QLatin1String("krita"), Qt::CaseInsensitive) == 0 ||
+                     name == QLatin1String("flatpak:org.kde.krita") || name == QLatin1String("snap:krita");
+  KeyFunctionTable::setCanvasZoomInShortcut(krita
                                                 ? QStringLiteral("[Ctrl]+[Plus]")
                                                 : QStringLiteral("[Ctrl]+[=]"));
 }
@@ -343,6 +350,18 @@ void VarnexTablet::setRotationAngle(int angle) {
     PromptService::ask(prompt);
   }
   m_screenInfo.refreshScreenRectLater();
+}
+
+void VarnexTablet::tellWhatProgramKeysNeed() {
+  if (m_toldWhatProgramKeysNeed || ConfigFile::instance()->getProgramList().isEmpty()) return;
+  if (platform::ForegroundWatcher::helpNeeded() != platform::ForegroundHelp::EnableGnomeExtension) return;
+  m_toldWhatProgramKeysNeed = true;
+  PromptService::Prompt prompt;
+  prompt.title = tr("按程序设置的按键");
+  prompt.text = tr("GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。"
+                   "请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。")
+                    .arg(QLatin1String(platform::kGnomeForegroundExtension));
+  PromptService::ask(prompt);
 }
 
 QString VarnexTablet::findDigitalScreenName() {

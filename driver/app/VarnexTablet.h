@@ -103,6 +103,9 @@ class VarnexTablet : public QObject {
   void applyStoredSettings();
   // Shows a pen display's monitor at the stored rotation if it shows another.
   void turnMonitorToStoredRotation(int angle);
+  // Tells the user, once, what the desktop needs before programs can have
+  // keys of their own; only once there is a program with keys of its own.
+  void tellWhatProgramKeysNeed();
 
   DetectionDevice m_detection;
   DevOperateThread* m_devOperateThread = nullptr;
@@ -123,8 +126,9 @@ class VarnexTablet : public QObject {
   // The last setSysInfo() on the pool; waited for before this object goes.
   QFuture<void> m_sysInfoTask;
   QString m_devModel;
+  bool m_toldMonitorCannotTurn = false;
+  bool m_toldWhatProgramKeysNeed = false;
   // Counts arrivals and removals handled, so one that waited on the user
   // can tell that another was handled meanwhile.
-  bool m_toldMonitorCannotTurn = false;
   quint64 m_plugEvents = 0;
 };

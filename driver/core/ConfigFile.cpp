@@ -493,10 +493,13 @@ void ConfigFile::writeProgramArray(QSettings& settings, const QVariantList& prog
 // The program list and its file change together under the lock, so the
 // profile watcher never sees a list the file does not hold.
 void ConfigFile::addProgramList(const QString& path) {
-  std::lock_guard<std::mutex> locker(m_lock);
-  m_programList.append(QVariant(path));
-  const QVariantList programs = m_programList;
-  update(m_configFilePath, [&](QSettings& settings) { writeProgramArray(settings, programs); });
+  {
+    std::lock_guard<std::mutex> locker(m_lock);
+    m_programList.append(QVariant(path));
+    const QVariantList programs = m_programList;
+    update(m_configFilePath, [&](QSettings& settings) { writeProgramArray(settings, programs); });
+  }
+  emit programAdded();
 }
 
 void ConfigFile::subProgramList(int index) {

@@ -157,6 +157,8 @@ class ConfigFile : public QObject {
 
  signals:
   void keyGroupNameChanged(const QString& keyGroupName);
+  // A program was added to the program list, on the calling thread.
+  void programAdded();
   // A settings file is no longer read or written in this run: `unreadable`
   // when it could not be read (its settings start from their defaults),
   // else when a write to it failed (changes last until the driver ends).

@@ -2,6 +2,8 @@
 
 #include "driver/core/MyQmlEnum.h"
 
+#include "platform/session/SandboxedProgram.h"
+
 #include <QFileInfo>
 
 namespace ConfigKeyNames {
@@ -18,9 +20,13 @@ bool isProgramGroup(const QString& group) { return group.startsWith(QLatin1Strin
 QString programGroup(const QString& programPath) {
   static const char* const kStoreSections[] = {"global", "PressCurve",    "PenKey",
                                                "Area",   kCommonKeyGroup, kProgramListArray};
+  // A Flatpak or Snap keeps its whole name ("flatpak:org.kde.krita"); a file
+  // whose name merely looks like one is set apart below.
+  if (platform::SandboxedProgram::isSandboxed(programPath)) return programPath;
   const QString name = QFileInfo(programPath).fileName();
   if (name.isEmpty()) return name;
-  bool escape = isProgramGroup(name);
+  bool escape = isProgramGroup(name) || name.startsWith(QLatin1String("flatpak:")) ||
+                name.startsWith(QLatin1String("snap:"));
   for (const char* section : kStoreSections) escape = escape || name == QLatin1String(section);
   return escape ? QLatin1String(kPrefix) + name : name;
 }

@@ -24,8 +24,11 @@ extern const char kProgramListArray[];  // "CusConfigProgramPaths"
 // store's own sections ("global", "PressCurve", "PenKey", "Area", "CommonKey",
 // "CusConfigProgramPaths") gets the prefix "program:", and so does a name
 // that already begins with it; no Windows file name can, as ":" is not
-// allowed there. Removing or resetting a program so never touches anything
-// but its own group. Empty when the path names no file.
+// allowed there. A Flatpak or Snap program is grouped under its whole name
+// ("flatpak:org.kde.krita"); a file whose name begins "flatpak:" or "snap:"
+// gets the prefix too, so no path can land in a Flatpak's group. Removing or
+// resetting a program so never touches anything but its own group. Empty when
+// the path names no file.
 QString programGroup(const QString& programPath);
 // Whether a group name is one programGroup set apart with its prefix.
 bool isProgramGroup(const QString& group);

@@ -1,6 +1,7 @@
 #include "platform/process/ProgramStarter.h"
 
 #include "platform/ProcessWide.h"
+#include "platform/session/SandboxedProgram.h"
 
 #include <QLoggingCategory>
 #include <QProcess>
@@ -24,7 +25,10 @@ void ProgramStarter::install(std::unique_ptr<ProgramStarter> starter) { slot().i
 
 bool SystemProgramStarter::startDetached(const QString& path) {
   if (path.isEmpty()) return false;
-  const bool started = QProcess::startDetached(path, QStringList());
+  // A Flatpak or Snap program is started by its package manager.
+  const QStringList command = SandboxedProgram::launchCommand(path);
+  const bool started = command.isEmpty() ? QProcess::startDetached(path, QStringList())
+                                         : QProcess::startDetached(command.first(), command.mid(1));
   if (!started) qCWarning(lcProgramStarter) << "cannot start" << path;
   return started;
 }

@@ -14,7 +14,8 @@ class ProgramStarter {
   virtual ~ProgramStarter() = default;
 
   // Starts `path` without arguments, detached from this process. False when
-  // it could not be started (missing file, not executable).
+  // it could not be started (missing file, not executable). A Flatpak or Snap
+  // program ("flatpak:org.kde.krita") is started through its package manager.
   virtual bool startDetached(const QString& path) = 0;
 
   static ProgramStarter& current();

@@ -20,6 +20,11 @@ ForegroundWatcher::Factory& installed() {
   return factory;
 }
 
+std::function<ForegroundHelp()>& installedProbe() {
+  static std::function<ForegroundHelp()> probe;
+  return probe;
+}
+
 }  // namespace
 
 std::unique_ptr<ForegroundWatcher> ForegroundWatcher::create() {
@@ -34,6 +39,20 @@ std::unique_ptr<ForegroundWatcher> ForegroundWatcher::create() {
 void ForegroundWatcher::installFactory(Factory factory) {
   std::lock_guard<std::mutex> locker(factoryLock());
   installed() = std::move(factory);
+}
+
+ForegroundHelp ForegroundWatcher::helpNeeded() {
+  std::function<ForegroundHelp()> probe;
+  {
+    std::lock_guard<std::mutex> locker(factoryLock());
+    probe = installedProbe();
+  }
+  return probe ? probe() : defaultForegroundHelpNeeded();
+}
+
+void ForegroundWatcher::installHelpProbe(std::function<ForegroundHelp()> probe) {
+  std::lock_guard<std::mutex> locker(factoryLock());
+  installedProbe() = std::move(probe);
 }
 
 }  // namespace platform

@@ -67,6 +67,20 @@ TEST_F(ProcessInfoTest, ReportsEachProgramThatComesToTheFront) {
   EXPECT_EQ(after(), QStringList({"name krita", "index 0"}));
 }
 
+// A group made for the Flatpak of Krita is that program's; a krita
+// installed otherwise keeps to its own group.
+TEST_F(ProcessInfoTest, AFlatpakProgramHasAGroupOfItsOwn) {
+  store->addProgramList("/usr/bin/krita");
+  store->addProgramList("flatpak:org.kde.krita");
+  info->start();
+  desktop->bringToFront("flatpak:org.kde.krita");
+  EXPECT_EQ(after(), QStringList({"name flatpak:org.kde.krita", "index 1"}));
+  desktop->bringToFront("/usr/bin/krita");
+  EXPECT_EQ(after(), QStringList({"name krita", "index 0"}));
+  desktop->bringToFront("flatpak:org.gimp.GIMP");
+  EXPECT_EQ(after(), QStringList({"name flatpak:org.gimp.GIMP", "index -1"}));
+}
+
 TEST_F(ProcessInfoTest, FollowsTheProgramListAsTheWindowChangesIt) {
   info->start();
   desktop->bringToFront("/usr/bin/gimp-2.10");

@@ -4,6 +4,7 @@
 #include "driver/app/DesktopEntry.h"
 #include "driver/app/ProcessInfo.h"
 #include "driver/app/ProgramCandidateScan.h"
+#include "driver/app/ProgramIdentity.h"
 #include "driver/core/ConfigFile.h"
 #include "driver/core/ProgramIconNames.h"
 #include "tests/support/TestEnvironment.h"
@@ -126,6 +127,25 @@ TEST_F(ProgramCandidateScanTest, AWineEntryNamesTheWindowsProgram) {
   const QStringList found = ProgramCandidateScan().scan({path("applications")});
   EXPECT_EQ(found, QStringList({path("prefix/drive_c/Program Files/SAI/Sai2.exe")}));
   EXPECT_EQ(ProgramIconNames::iconNameFor(found.value(0)), "1A2B_sai2.0");
+}
+
+// Flatpak and Snap exports start the sandbox's launcher; the program is the
+// application, under a name that no path can take.
+TEST_F(ProgramCandidateScanTest, FlatpakAndSnapEntriesNameTheirApplication) {
+  program("bin/flatpak");
+  entry("applications/org.kde.krita.desktop",
+        "Exec=" + path("bin/flatpak").toUtf8() + " run --branch=stable --command=krita org.kde.krita %F\n"
+        "X-Flatpak=org.kde.krita\nIcon=org.kde.krita");
+  entry("applications/inkscape_inkscape.desktop",
+        "Exec=env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/inkscape_inkscape.desktop "
+        "/snap/bin/inkscape %F\nX-SnapInstanceName=inkscape");
+  entry("applications/forged.desktop", "Exec=flatpak run x\nX-Flatpak=../../etc/passwd");
+
+  const QStringList found = ProgramCandidateScan().scan({path("applications")});
+  EXPECT_EQ(found, QStringList({"snap:inkscape", "flatpak:org.kde.krita"}));
+  EXPECT_EQ(ProgramIconNames::iconNameFor("flatpak:org.kde.krita"), "org.kde.krita");
+  EXPECT_EQ(ProgramIdentity::baseName("flatpak:org.kde.krita"), "flatpak:org.kde.krita");
+  EXPECT_NE(ProgramIdentity::baseName("flatpak:org.kde.krita"), ProgramIdentity::baseName("/usr/bin/org.kde.krita"));
 }
 
 TEST_F(ProgramCandidateScanTest, OneScanStopsAtItsFolderAndByteBudgets) {

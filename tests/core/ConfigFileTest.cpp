@@ -354,6 +354,30 @@ TEST_F(ConfigFileTest, ProgramGroupsOfExistingFilesStayAsTheyAre) {
   EXPECT_EQ(store->getComboxIndex(K1), 0);
 }
 
+// A Flatpak is grouped under its whole name; a file that happens to be
+// called like one gets a group apart, and neither touches the other.
+TEST_F(ConfigFileTest, AFlatpakProgramsGroupCannotMeetAFilesGroup) {
+  EXPECT_EQ(store->programKeyGroup("flatpak:org.kde.krita"), "flatpak:org.kde.krita");
+  EXPECT_EQ(store->programKeyGroup("/home/u/bin/flatpak:org.kde.krita"), "program:flatpak:org.kde.krita");
+  EXPECT_EQ(store->programKeyGroup("/usr/bin/krita"), "krita");
+
+  store->addProgramList("flatpak:org.kde.krita");
+  store->addProgramList("/home/u/bin/flatpak:org.kde.krita");
+  store->setKeyGroupName(store->programKeyGroup("flatpak:org.kde.krita"));
+  store->setComboxIndex(K1, 8);
+  store->setKeyGroupName(store->programKeyGroup("/home/u/bin/flatpak:org.kde.krita"));
+  store->setComboxIndex(K1, 5);
+  store->setKeyGroupName("flatpak:org.kde.krita");
+  EXPECT_EQ(store->getKeyGroupName(), "flatpak:org.kde.krita") << "the window may name it bare";
+  EXPECT_EQ(store->getComboxIndex(K1), 8);
+
+  store->subProgramList(1);
+  EXPECT_EQ(store->getProgramList(), QVariantList{"flatpak:org.kde.krita"});
+  EXPECT_EQ(store->getComboxIndex(K1), 8) << "removing the file kept the Flatpak's keys";
+  store->cleanProgramConfig(0);
+  EXPECT_EQ(store->getComboxIndex(K1), 0);
+}
+
 TEST_F(ConfigFileTest, RemovingOneKeyRestoresItsDefaultAndAnEmptyNameRemovesNothing) {
   store->setCoordinateModel(Aelatively);
   store->setWinLnk(false);

@@ -18,6 +18,7 @@
 #include "platform/hid/HidBackend.h"
 #include "platform/display/sim/SimDisplayOutputs.h"
 #include "platform/hid/sim/SimHidDevice.h"
+#include "platform/session/sim/SimForeground.h"
 #include "platform/session/sim/SimSession.h"
 #include "platform/session/sim/SimWindowRaiser.h"
 #include "platform/virtualpen/VirtualPen.h"
@@ -419,6 +420,45 @@ TEST_F(Controller, APenDisplayWhoseMonitorCannotTurnSaysSoOnce) {
   EXPECT_EQ(m_prompts[0], QCoreApplication::translate(
                              "VarnexTablet", "此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。"));
   EXPECT_TRUE(m_prompts[0].contains("display settings")) << "translated: " << m_prompts[0].toStdString();
+}
+
+// GNOME without the driver's Shell extension cannot say which program is in
+// front: a user who has programs with keys of their own hears it once, at an
+// arrival or when adding a program; a user without any does not.
+TEST_F(Controller, ProgramKeysThatTheDesktopCannotServeAreToldOnce) {
+  SimulatedWorld& world = plugIn("Fjord4");
+  world.platform().foreground()->setHelpNeeded(platform::ForegroundHelp::EnableGnomeExtension);
+  ConfigFile::instance()->cleanProgramList();
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(m_prompts.isEmpty()) << "no program has keys of its own yet";
+
+  ConfigFile::instance()->addProgramList("/usr/bin/krita");
+  ASSERT_TRUE(waitFor([&] { return !m_prompts.isEmpty(); }));
+  EXPECT_TRUE(m_prompts[0].contains("gnome-extensions enable foreground@varnex.example"))
+      << "with the command: " << m_prompts[0].toStdString();
+  EXPECT_TRUE(m_prompts[0].contains("log out")) << "translated: " << m_prompts[0].toStdString();
+
+  ConfigFile::instance()->addProgramList("flatpak:org.gimp.GIMP");
+  world.unplug();
+  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
+  world.plugIn();
+  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(m_prompts.size(), 1);
+  ConfigFile::instance()->cleanProgramList();
+}
+
+// A desktop that tells the program in front needs nothing of the user.
+TEST_F(Controller, ProgramKeysOnADesktopThatTellsSayNothing) {
+  plugIn("Fjord4");
+  ConfigFile::instance()->addProgramList("/usr/bin/krita");
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(m_prompts.isEmpty()) << m_prompts.join('|').toStdString();
+  ConfigFile::instance()->cleanProgramList();
 }
 
 // The calibration window goes full screen on the pen display's own screen,

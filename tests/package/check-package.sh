@@ -103,6 +103,8 @@ expect_file "/usr/share/metainfo/$app_id.metainfo.xml"
 expect_file /usr/share/doc/varnex-driver/copyright
 expect_file /usr/share/doc/varnex-driver/changelog.gz
 expect_file /usr/share/varnex/help/en/faq.html
+expect_file /usr/share/gnome-shell/extensions/foreground@varnex.example/extension.js
+expect_file /usr/share/gnome-shell/extensions/foreground@varnex.example/metadata.json
 # Only the system's places: nothing under /usr/local, /home or /opt, no
 # build-tree paths, and everything owned by root.
 { grep -vE '^/(usr(/(bin|lib|share)(/.*)?)?|etc(/xdg(/autostart(/[^/]+)?)?)?)$' "$scratch/paths" || true; } |

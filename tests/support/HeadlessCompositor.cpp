@@ -53,6 +53,26 @@ HeadlessCompositor HeadlessCompositor::mutter(const QVector<QSize>& monitors) {
   return compositor;
 }
 
+HeadlessCompositor HeadlessCompositor::gnomeShell(QSize size, const QString& home) {
+  HeadlessCompositor compositor("GNOME");
+  compositor.m_systemBus = std::make_unique<PrivateBus>();
+  compositor.m_extraEnvironment.insert("HOME", home);
+  compositor.m_extraEnvironment.insert("XDG_DATA_HOME", home + "/.local/share");
+  compositor.m_extraEnvironment.insert("XDG_CONFIG_HOME", home + "/.config");
+  compositor.m_extraEnvironment.insert("GSETTINGS_BACKEND", "memory");
+  compositor.m_extraEnvironment.insert("DBUS_SYSTEM_BUS_ADDRESS", compositor.m_systemBus->address());
+  const QStringList arguments{"--headless", "--wayland", "--no-x11", "--wayland-display", kSocket,
+                              "--virtual-monitor", QString("%1x%2").arg(size.width()).arg(size.height())};
+  const QString bus = compositor.m_bus->address();
+  const QString name = "compositor-test-" + compositor.m_runtimeDir->path();
+  compositor.m_connectionName = name;
+  compositor.start(QStandardPaths::findExecutable("gnome-shell"), arguments, [bus, name] {
+    QDBusConnection connection = QDBusConnection::connectToBus(bus, name);
+    return connection.interface() && connection.interface()->isServiceRegistered("org.gnome.Shell").value();
+  });
+  return compositor;
+}
+
 HeadlessCompositor HeadlessCompositor::kwin(int outputs, QSize size) {
   HeadlessCompositor compositor("KDE");
   // The installed kwin_wayland carries a file capability that a container

@@ -25,6 +25,10 @@ class HeadlessCompositor {
   // GNOME's mutter with virtual monitors of these sizes; up once it owns its
   // display configuration service.
   static HeadlessCompositor mutter(const QVector<QSize>& monitors);
+  // GNOME Shell with one virtual monitor of `size`, with `home` as its home
+  // (where user extensions lie); up once it owns org.gnome.Shell. It wants
+  // a system bus too: it gets a private one.
+  static HeadlessCompositor gnomeShell(QSize size, const QString& home);
   // Plasma's KWin with `outputs` virtual outputs of `size` each; up once its
   // socket answers.
   static HeadlessCompositor kwin(int outputs, QSize size);
@@ -57,6 +61,7 @@ class HeadlessCompositor {
   QProcessEnvironment compositorEnvironment() const;
 
   std::unique_ptr<PrivateBus> m_bus;
+  std::unique_ptr<PrivateBus> m_systemBus;
   std::unique_ptr<QTemporaryDir> m_runtimeDir;
   std::unique_ptr<QProcess> m_process;
   QString m_desktop;

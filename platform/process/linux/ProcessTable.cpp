@@ -1,5 +1,7 @@
 #include "platform/process/linux/ProcessTable.h"
 
+#include "platform/process/linux/SandboxIdentity.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -78,6 +80,8 @@ std::string ProcessTable::executableName(int pid) const {
 }
 
 std::string ProcessTable::programPath(int pid) const {
+  const std::string sandboxed = SandboxIdentity::ofProcess(m_root, pid);
+  if (!sandboxed.empty()) return sandboxed;
   const std::string exePath = executablePath(pid);
   return isWineLoader(baseName(exePath)) ? executableName(pid) : exePath;
 }

@@ -30,8 +30,9 @@ class ProcessTable {
   std::string executableName(int pid) const;
 
   // The path of the process's executable, except for a Windows program under
-  // Wine, which is named by its Windows executable as executableName() does.
-  // Empty when unreadable.
+  // Wine, which is named by its Windows executable as executableName() does,
+  // and a program in a Flatpak or Snap sandbox, which is named by its
+  // application ("flatpak:org.kde.krita"). Empty when unreadable.
   std::string programPath(int pid) const;
 
   // 32 or 64 by the ELF class of the process's executable; 0 when unknown.

@@ -61,8 +61,19 @@ int SimForeground::polls() const {
   return m_polls;
 }
 
+void SimForeground::setHelpNeeded(ForegroundHelp help) {
+  QMutexLocker locker(&m_lock);
+  m_helpNeeded = help;
+}
+
+ForegroundHelp SimForeground::helpNeeded() const {
+  QMutexLocker locker(&m_lock);
+  return m_helpNeeded;
+}
+
 void SimForeground::install(const std::shared_ptr<SimForeground>& desktop) {
   ForegroundWatcher::installFactory([desktop] { return std::make_unique<SimForegroundWatcher>(desktop); });
+  ForegroundWatcher::installHelpProbe([desktop] { return desktop->helpNeeded(); });
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/session/ForegroundWatcher.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QString>
@@ -33,6 +35,10 @@ class SimForeground {
   // How often a watcher asked for the active window.
   int polls() const;
 
+  // What ForegroundWatcher::helpNeeded() answers; None at first.
+  void setHelpNeeded(ForegroundHelp help);
+  ForegroundHelp helpNeeded() const;
+
   // From now on ForegroundWatcher::create() hands out watchers of desktop.
   static void install(const std::shared_ptr<SimForeground>& desktop);
 
@@ -44,6 +50,7 @@ class SimForeground {
   quint64 m_active = 0;
   quint64 m_lastWindow = 0;
   int m_polls = 0;
+  ForegroundHelp m_helpNeeded = ForegroundHelp::None;
   QStringList m_turns;
   int m_pollsEach = 0;
   int m_pollsInTurn = 0;

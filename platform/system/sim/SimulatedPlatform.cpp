@@ -46,6 +46,7 @@ SimulatedPlatform::~SimulatedPlatform() {
   m_session.reset();
   VirtualPen::uninstall();
   ForegroundWatcher::installFactory(nullptr);
+  ForegroundWatcher::installHelpProbe(nullptr);
   WindowRaiser::install(nullptr);
   ProgramStarter::install(nullptr);
   InputInjector::install(nullptr);

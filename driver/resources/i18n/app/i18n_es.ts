@@ -8,4 +8,15 @@
         <translation>Español</translation>
     </message>
 </context>
+<context>
+    <name>VarnexTablet</name>
+    <message>
+        <source>按程序设置的按键</source>
+        <translation>Teclas por programa</translation>
+    </message>
+    <message>
+        <source>GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。</source>
+        <translation>GNOME solo indica al controlador qué programa está en primer plano a través de la extensión de GNOME Shell del controlador; hasta que se active, todos los programas usan las teclas comunes. Ejecute gnome-extensions enable %1 en una terminal y luego cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+</context>
 </TS>

@@ -8,4 +8,15 @@
         <translation>français</translation>
     </message>
 </context>
+<context>
+    <name>VarnexTablet</name>
+    <message>
+        <source>按程序设置的按键</source>
+        <translation>Touches par programme</translation>
+    </message>
+    <message>
+        <source>GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。</source>
+        <translation>GNOME n&apos;indique au pilote le programme au premier plan que par l&apos;extension GNOME Shell du pilote ; tant qu&apos;elle n&apos;est pas activée, tous les programmes utilisent les touches communes. Exécutez gnome-extensions enable %1 dans un terminal, puis fermez la session et rouvrez-la.</translation>
+    </message>
+</context>
 </TS>

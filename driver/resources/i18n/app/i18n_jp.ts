@@ -8,4 +8,15 @@
         <translation>日本語</translation>
     </message>
 </context>
+<context>
+    <name>VarnexTablet</name>
+    <message>
+        <source>按程序设置的按键</source>
+        <translation>プログラムごとのキー</translation>
+    </message>
+    <message>
+        <source>GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。</source>
+        <translation>GNOME は、ドライバーの GNOME Shell 拡張機能を通してのみ、前面のプログラムをドライバーに知らせます。有効にするまで、すべてのプログラムで共通のキーが使われます。端末で gnome-extensions enable %1 を実行し、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+</context>
 </TS>

@@ -8,4 +8,15 @@
         <translation>ру́сский язы́к</translation>
     </message>
 </context>
+<context>
+    <name>VarnexTablet</name>
+    <message>
+        <source>按程序设置的按键</source>
+        <translation>Клавиши для программ</translation>
+    </message>
+    <message>
+        <source>GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。</source>
+        <translation>GNOME сообщает драйверу, какая программа на переднем плане, только через расширение GNOME Shell драйвера; пока оно не включено, все программы используют общие клавиши. Выполните в терминале gnome-extensions enable %1, затем выйдите из сеанса и войдите снова.</translation>
+    </message>
+</context>
 </TS>
