@@ -49,8 +49,10 @@ set(varnex_runtime_depends
   qml-module-qtgraphicaleffects
   fonts-noto-cjk)
 list(JOIN varnex_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# kmod loads uinput when the package is installed; udev applies the rules.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "kmod, udev")
+# kmod loads uinput when the package is installed; udev applies the rules;
+# qtwayland5 lets the window and the tray run natively in a Wayland session
+# instead of through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "kmod, udev, qtwayland5")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${CMAKE_SOURCE_DIR}/packaging/debian/postinst

@@ -11,7 +11,7 @@ packages=(
   libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libwayland-dev plasma-wayland-protocols
-  xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter kwin-wayland sway weston gnome-shell wev
+  xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter kwin-wayland sway weston gnome-shell wev qtwayland5
   qemu-system-x86 linux-image-amd64 busybox-static udev libinput-tools cpio qmlscene
   dpkg-dev file lintian desktop-file-utils appstream
 )

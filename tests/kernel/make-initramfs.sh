@@ -14,6 +14,8 @@ fi
 [ -f "$modules/modules.dep" ] || { echo "no modules for kernel $version" >&2; exit 3; }
 
 root=$(mktemp -d)
+# mktemp makes the folder 0700; it becomes the guest's /, which every user walks.
+chmod 755 "$root"
 trap 'rm -rf "$root"' EXIT
 mkdir -p "$root"/{bb,dev,proc,sys,run,tmp,usr,etc,modules,results}
 cp "$busybox" "$root/bb/busybox"

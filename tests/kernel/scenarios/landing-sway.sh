@@ -8,14 +8,21 @@ output HEADLESS-2 mode --custom 2560x1440 position 1920 0
 workspace 1 output HEADLESS-1
 workspace 2 output HEADLESS-2
 for_window [app_id="wev"] fullscreen enable
-xwayland enable
+xwayland disable
 CONF
 chmod 644 /tmp/sway.conf
-as_user env WLR_BACKENDS=headless,libinput WLR_HEADLESS_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 \
-  WLR_RENDERER=pixman LIBSEAT_BACKEND=noop sway -c /tmp/sway.conf > "$results/sway.log" 2>&1 &
+# libseat's no-op seat never turns active for this wlroots, so sway starts
+# as a set-user-id root program would: libseat's embedded seatd keeps root
+# to open the input devices, and sway itself drops to the user.
+/usr/bin/setpriv --ruid=1000 --rgid=1000 --clear-groups \
+  env HOME=/tmp/user XDG_RUNTIME_DIR="$user_runtime" WLR_BACKENDS=headless,libinput WLR_HEADLESS_OUTPUTS=2 \
+  WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman LIBSEAT_BACKEND=builtin SEATD_VTBOUND=0 \
+  sway -c /tmp/sway.conf > "$results/sway.log" 2>&1 &
 compositor=$!
 sway_socket() { ls "$user_runtime"/sway-ipc.*.sock 2>/dev/null | head -n 1; }
-until_true 60 test -S "$(sway_socket)" || { echo "sway did not start"; tail -n 20 "$results/sway.log"; exit 1; }
+sway_listens() { test -S "$(sway_socket)"; }
+until_true 120 sway_listens || {
+  echo "sway did not start"; ls -la "$user_runtime" /tmp; ps -ef; grep -v DEBUG "$results/sway.log" | tail -n 20; exit 1; }
 export SWAYSOCK=$(sway_socket)
 swaymsg() { as_user env SWAYSOCK="$SWAYSOCK" /usr/bin/swaymsg "$@"; }
 swaymsg -t get_outputs > "$results/sway-outputs.json"
@@ -29,11 +36,10 @@ done
 swaymsg -t get_tree > "$results/sway-tree.json"
 
 export WAYLAND_DISPLAY=$(basename "$(ls "$user_runtime"/wayland-? | head -n 1)")
-export DISPLAY=:0 XDG_RUNTIME_DIR=$user_runtime VARNEX_QPA=xcb
+export XDG_RUNTIME_DIR=$user_runtime VARNEX_QPA=wayland
 start_driver
 for model in LarkC Fjord4Pro; do land $model; done
-grep -E 'm_grabRect|allScreenRect|virtual pen' "$results/driver.log" > "$results/driver-screens.log"
-stop_driver
 swaymsg -t get_inputs > "$results/sway-inputs.json"
+stop_driver
 cp "$land"/pointer-*.log "$results/"
 kill "$compositor"

@@ -11,14 +11,6 @@ land=/tmp/land
 mkdir -p "$user_runtime" "$land" /tmp/user
 chown 1000:1000 "$user_runtime" "$land" /tmp/user
 chmod 700 "$user_runtime"
-# The compositor opens the input devices itself (no logind here), as the
-# user it runs as.
-mkdir -p /run/udev/rules.d
-echo 'SUBSYSTEM=="input", MODE="0666"' > /run/udev/rules.d/99-varnex-landing.rules
-udevadm control --reload
-udevadm trigger --subsystem-match=input --action=change
-udevadm settle --timeout=30
-
 as_user() {
   /usr/bin/setpriv --reuid=1000 --regid=1000 --clear-groups \
     env HOME=/tmp/user XDG_RUNTIME_DIR="$user_runtime" "$@"
@@ -54,14 +46,21 @@ out_of_range_report() {
   esac
 }
 
-# The last point any pointer client was told, as "OUTPUT x y".
+# mark_pointer_logs: remembers how far each pointer client's log has come.
+mark_pointer_logs() {
+  for log in "$land"/pointer-*.log; do wc -c < "$log" > "$log.mark"; done
+}
+
+# The last point a pointer client was told since the mark, as "OUTPUT x y".
+# Moving onto another monitor leaves one surface and enters the other, so
+# only the client the pointer is over prints a position.
 last_pointer() {
   for log in "$land"/pointer-*.log; do
-    line=$(grep -n 'x, y: ' "$log" | tail -n 1)
+    line=$(tail -c +$(($(cat "$log.mark") + 1)) "$log" | grep 'x, y: ' | tail -n 1)
     [ -n "$line" ] || continue
     output=${log##*/pointer-}
-    echo "${line%%:*} ${output%.log} $(echo "$line" | sed 's/.*x, y: \([-0-9.]*\), \([-0-9.]*\).*/\1 \2/')"
-  done | sort -n | tail -n 1 | cut -d' ' -f2-
+    echo "${output%.log} $(echo "$line" | sed 's/.*x, y: \([-0-9.]*\), \([-0-9.]*\).*/\1 \2/')"
+  done | tail -n 1
 }
 
 pointer_logs_quiet() {
@@ -85,6 +84,7 @@ land() {
     n=0
     echo "$landing_places" | while read -r fx fy; do
       n=$((n + 1))
+      echo "await-file /tmp/play-$model-$n 60000"
       echo "report $(hover_report "$model" "$fx" "$fy")"
       echo "sleep 100"
       echo "report $(hover_report "$model" "$fx" "$fy")"
@@ -106,6 +106,8 @@ land() {
   n=0
   echo "$landing_places" | while read -r fx fy; do
     n=$((n + 1))
+    mark_pointer_logs
+    touch "/tmp/play-$model-$n"
     until_true 60 grep -qs "mark place $n\$" "$results/$model.uhid" || echo "$model: place $n was not played"
     until_true 30 pointer_logs_quiet || echo "$model: the pointer clients kept printing"
     echo "$fx $fy $(last_pointer)" >> "$results/$model.landing"
