@@ -25,7 +25,7 @@ cp "$init" "$root/init"
 chmod +x "$root/init"
 
 # Modules in load order: every dependency before what needs it.
-wanted=(virtio_pci virtio_ring 9pnet_virtio 9p uhid hid-generic uinput evdev)
+wanted=(virtio_pci virtio_ring 9pnet_virtio 9p uhid hid-generic uinput evdev bochs)
 declare -A seen=()
 order=()
 add() {

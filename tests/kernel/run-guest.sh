@@ -25,11 +25,18 @@ fi
 
 rm -rf "$results"
 mkdir -p "$results"
+# A scenario that says "# guest: systemd" runs under systemd with logind,
+# on two monitors of unlike sizes: a VGA card and a second display.
+machine="-nographic" boot=""
+if grep -q '^# guest: systemd' "$scenario"; then
+  machine="-display none -vga none -device VGA,edid=on,xres=1024,yres=768 -device bochs-display,edid=on,xres=1280,yres=1024"
+  boot="varnex.systemd=1 systemd.unit=varnex.target systemd.show_status=0"
+fi
 share() { echo "-virtfs local,path=$1,mount_tag=$2,security_model=none${3:+,$3}"; }
 # shellcheck disable=SC2046
-timeout --kill-after=10 "$limit" "$qemu" -accel tcg -cpu max -smp 2 -m 2048 -nographic -no-reboot -nic none \
+timeout --kill-after=10 "$limit" "$qemu" -accel tcg -cpu max -smp 2 -m 2048 $machine -no-reboot -nic none \
   -kernel "$kernel" -initrd "$initramfs" \
-  -append "console=ttyS0 quiet loglevel=4 panic=-1 varnex.tree=$tree varnex.build=$build varnex.scenario=$scenario" \
+  -append "console=ttyS0 quiet loglevel=4 panic=-1 varnex.tree=$tree varnex.build=$build varnex.scenario=$scenario $boot" \
   $(share /usr usr readonly=on) $(share /etc etc readonly=on) $(share "$tree" tree readonly=on) \
   $(share "$(realpath "$results")" results) \
   -serial "file:$results/console.log" -monitor none -display none < /dev/null > "$results/qemu.log" 2>&1

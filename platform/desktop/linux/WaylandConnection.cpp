@@ -1,15 +1,13 @@
 #include "platform/desktop/linux/WaylandConnection.h"
 
+#include "platform/desktop/linux/DesktopAnswerTimeout.h"
+
 #include <QDeadlineTimer>
 
 #include <poll.h>
 #include <wayland-client.h>
 
 namespace platform {
-
-namespace {
-constexpr int kAnswerTimeoutMs = 2000;
-}
 
 WaylandConnection::WaylandConnection(const QByteArray& socket) {
   m_display = wl_display_connect(socket.isEmpty() ? nullptr : socket.constData());
@@ -23,7 +21,7 @@ WaylandConnection::~WaylandConnection() {
 
 bool WaylandConnection::dispatchUntil(const std::function<bool()>& done) {
   if (!m_display || m_broken) return false;
-  const QDeadlineTimer deadline(kAnswerTimeoutMs);
+  const QDeadlineTimer deadline(kDesktopAnswerTimeoutMs);
   while (!done()) {
     if (wl_display_prepare_read(m_display) != 0) {
       if (wl_display_dispatch_pending(m_display) < 0) break;

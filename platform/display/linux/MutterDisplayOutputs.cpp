@@ -1,5 +1,6 @@
 #include "platform/display/linux/MutterDisplayOutputs.h"
 
+#include "platform/desktop/linux/DesktopAnswerTimeout.h"
 #include "platform/display/TurnedLayout.h"
 #include "platform/display/linux/MutterDisplayState.h"
 
@@ -66,8 +67,6 @@ namespace {
 const QString kService = QStringLiteral("org.gnome.Mutter.DisplayConfig");
 const QString kPath = QStringLiteral("/org/gnome/Mutter/DisplayConfig");
 const QString kInterface = QStringLiteral("org.gnome.Mutter.DisplayConfig");
-// A compositor that hangs must not hang the window with it.
-constexpr int kCallTimeoutMs = 2000;
 // ApplyMonitorsConfig's methods: 0 verify, 1 temporary, 2 persistent.
 constexpr uint kTemporary = 1;
 
@@ -75,7 +74,7 @@ bool isPortrait(int orientation) { return orientation == 1 || orientation == 3; 
 
 bool currentState(const QDBusConnection& bus, MutterDisplayState& state) {
   const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("GetCurrentState"));
-  const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
+  const QDBusMessage reply = bus.call(call, QDBus::Block, kDesktopAnswerTimeoutMs);
   if (!MutterDisplayState::parse(reply, state)) {
     qCInfo(lcMutter) << "mutter gave no display state:" << reply.errorMessage() << reply.signature();
     return false;
@@ -176,7 +175,7 @@ int MutterDisplayOutputs::setMode(const QString& outputName, int orientation, QS
 
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("ApplyMonitorsConfig"));
   call << state.serial << kTemporary << QVariant::fromValue(config) << QVariantMap();
-  const QDBusMessage reply = m_bus.call(call, QDBus::Block, kCallTimeoutMs);
+  const QDBusMessage reply = m_bus.call(call, QDBus::Block, kDesktopAnswerTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage) {
     qCWarning(lcMutter) << "mutter refused to turn" << outputName << reply.errorName() << reply.errorMessage();
     return DisplayChangeFailed;

@@ -26,7 +26,9 @@ libinput_has_current_pen() {
 }
 
 start_driver() {
-  QT_QPA_PLATFORM=${VARNEX_QPA:-offscreen} "$VARNEX_BUILD/driver/VarnexDriver" --hidden > "$results/driver.log" 2>&1 &
+  # driver_user: a prefix that runs the driver as the desktop's user.
+  $driver_user env QT_QPA_PLATFORM=${VARNEX_QPA:-offscreen} "$VARNEX_BUILD/driver/VarnexDriver" --hidden \
+    > "$results/driver.log" 2>&1 &
   driver=$!
   # The driver is up once it listens for a second start.
   until_true 120 grep -qs "hand-over point published" "$results/driver.log" || echo "the driver did not start"

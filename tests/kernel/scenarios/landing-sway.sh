@@ -26,6 +26,7 @@ until_true 120 sway_listens || {
 export SWAYSOCK=$(sway_socket)
 swaymsg() { as_user env SWAYSOCK="$SWAYSOCK" /usr/bin/swaymsg "$@"; }
 swaymsg -t get_outputs > "$results/sway-outputs.json"
+printf 'HEADLESS-1 0 0 1920 1080\nHEADLESS-2 1920 0 2560 1440\n' > "$results/monitors.txt"
 for ws in 1 2; do
   output=HEADLESS-$ws
   swaymsg workspace $ws > /dev/null
