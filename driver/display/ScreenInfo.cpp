@@ -4,6 +4,7 @@
 #include "driver/display/DesktopSketch.h"
 #include "driver/display/DisplayMonitorDevice.h"
 #include "driver/display/ImageProvider.h"
+#include "platform/display/DisplayOutputs.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -160,7 +161,11 @@ void ScreenInfo::setGrabScreenRect(QString screenName) {
   emitRealScreenRect();
 }
 
-void ScreenInfo::emitRealScreenRect() { emit realScreenRect(m_grabRect, virtualDesktop()); }
+// The virtual pen's coordinates are fractions of the frame the desktop
+// spreads it over: the whole desktop on most, one monitor on some.
+void ScreenInfo::emitRealScreenRect() {
+  emit realScreenRect(m_grabRect, platform::DisplayOutputs::current().penFrame(m_grabRect, virtualDesktop()));
+}
 
 double ScreenInfo::getScreenSize(int type) { return rectValue(m_grabRect, type); }
 

@@ -2,6 +2,7 @@
 
 #include "platform/display/DisplayOutput.h"
 
+#include <QRect>
 #include <QString>
 #include <QVector>
 #include <memory>
@@ -31,6 +32,15 @@ class DisplayOutputs {
   // Shows the output at `orientation` (0 to 3) with a mode of `size` pixels as
   // seen after rotation. Returns a DisplayChange value.
   virtual int setMode(const QString& outputName, int orientation, QSize size) = 0;
+
+  // The part of the desktop an absolute tablet spreads over when the pen is
+  // meant for `screen` (one output's rectangle, or the whole `desktop`); the
+  // virtual pen's coordinates are fractions of it. X11 and most compositors
+  // spread it over the whole desktop whatever `screen` is.
+  virtual QRect penFrame(const QRect& screen, const QRect& desktop) {
+    (void)screen;
+    return desktop;
+  }
 
   // A short name of the source, for the log: "xrandr", "sim", "none".
   virtual const char* kind() const = 0;

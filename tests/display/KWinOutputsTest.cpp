@@ -70,3 +70,20 @@ TEST_F(KWinOutputs, TurnsAnOutputAndKeepsTheLayoutClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+// KWin spreads a tablet over one output, so a pen meant for one output has
+// that output as its frame; the whole desktop stays the frame when the pen
+// is meant for all of it, which KWin cannot do.
+TEST_F(KWinOutputs, APenMeantForOneOutputIsFramedByThatOutput) {
+  const QVector<DisplayOutput> outputs = source.outputs();
+  ASSERT_EQ(outputs.size(), 2);
+  const QRect desktop = outputs[0].rect | outputs[1].rect;
+  EXPECT_EQ(source.penFrame(outputs[1].rect, desktop), outputs[1].rect);
+  EXPECT_EQ(source.penFrame(outputs[0].rect, desktop), outputs[0].rect);
+  EXPECT_EQ(source.penFrame(desktop, desktop), desktop);
+  EXPECT_EQ(source.penFrame(QRect(0, 0, 10, 10), desktop), desktop) << "not an output of this desktop";
+}
+
+}  // namespace

@@ -21,6 +21,21 @@ QString outputName(const KWinOutputDevices::Device& device) {
 
 KWinDisplayOutputs::KWinDisplayOutputs(QByteArray socket) : m_socket(std::move(socket)) {}
 
+KWinDisplayOutputs::~KWinDisplayOutputs() = default;
+
+QRect KWinDisplayOutputs::penFrame(const QRect& screen, const QRect& desktop) {
+  const QVector<DisplayOutput> all = outputs();
+  if (all.size() < 2) return desktop;
+  for (const DisplayOutput& output : all) {
+    if (output.rect != screen) continue;
+    if (!m_pin) m_pin = std::make_unique<KWinTabletPin>();
+    m_pin->pinTo(output.name);
+    return output.rect;
+  }
+  qCInfo(lcKWinOutputs) << "KWin spreads the pen over one monitor only; the whole desktop cannot be mapped";
+  return desktop;
+}
+
 bool KWinDisplayOutputs::isAvailable(const QByteArray& socket) { return KWinOutputDevices(socket).isComplete(); }
 
 QVector<DisplayOutput> KWinDisplayOutputs::outputs() {

@@ -2,7 +2,10 @@
 
 #include "platform/display/DisplayOutputs.h"
 
+#include "platform/display/linux/KWinTabletPin.h"
+
 #include <QByteArray>
+#include <memory>
 
 namespace platform {
 
@@ -15,16 +18,22 @@ class KWinDisplayOutputs : public DisplayOutputs {
  public:
   // Null socket: $WAYLAND_DISPLAY.
   explicit KWinDisplayOutputs(QByteArray socket = QByteArray());
+  ~KWinDisplayOutputs() override;
 
   // True when the compositor offers the output-device protocol.
   static bool isAvailable(const QByteArray& socket = QByteArray());
 
   QVector<DisplayOutput> outputs() override;
   int setMode(const QString& outputName, int orientation, QSize size) override;
+  // KWin spreads a tablet over one output only (the active one unless the
+  // device names another), never the whole desktop: a pen meant for one
+  // output is pinned to it, and its coordinates become fractions of it.
+  QRect penFrame(const QRect& screen, const QRect& desktop) override;
   const char* kind() const override { return "plasma"; }
 
  private:
   QByteArray m_socket;
+  std::unique_ptr<KWinTabletPin> m_pin;
 };
 
 }  // namespace platform

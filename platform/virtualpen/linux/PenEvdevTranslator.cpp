@@ -94,7 +94,7 @@ int PenEvdevTranslator::heightResolution(QSize area) {
 }
 
 void PenEvdevTranslator::describe(libevdev* device, bool penDisplay, QSize area) {
-  libevdev_set_name(device, "Varnex Virtual Pen");
+  libevdev_set_name(device, kDeviceName);
   libevdev_set_id_bustype(device, BUS_VIRTUAL);
   libevdev_set_id_vendor(device, 0x6666);
   libevdev_set_id_product(device, 0x2908);

@@ -18,6 +18,8 @@ namespace platform {
 class PenEvdevTranslator {
  public:
   // Logical ranges and resolutions the device announces.
+  // The name the desktop sees; KWin's device list is searched for it.
+  static constexpr const char* kDeviceName = "Varnex Virtual Pen";
   static constexpr int kMaxCoordinate = 32767;
   static constexpr int kCoordinateResolution = 100;  // units per millimetre
   static constexpr int kMaxPressure = 2047;

@@ -1,4 +1,5 @@
-# Where the pen landed under Plasma, against where the area page says.
+# Where the pen landed under Plasma: each tablet's area page chose one
+# monitor, and KWin was told to spread the virtual pen over it.
 . "$(dirname "${BASH_SOURCE[0]}")/landing.sh"
-landed_as_mapped LarkC
-landed_as_mapped Fjord4Pro
+landed_as_mapped LarkC Virtual-1
+landed_as_mapped Fjord4Pro Virtual-2

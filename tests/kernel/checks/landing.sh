@@ -6,14 +6,16 @@
 # saw them.
 r=$results
 
-# landed_as_mapped MODEL: every place the pen hovered over is within two
-# pixels of the point of the desktop the area page maps it to.
+# landed_as_mapped MODEL [MONITOR]: every place the pen hovered over is
+# within two pixels of the point the area page maps it to: on the whole
+# desktop, or on MONITOR where the model's area page chose that monitor.
 landed_as_mapped() {
-  local model=$1 wrong
+  local model=$1 monitor=${2:-} wrong
   if [ "$(wc -l < "$r/$model.landing" 2>/dev/null)" != 5 ]; then
     echo "FAIL: $model: not every place was measured"; failures=$((failures + 1)); return
   fi
-  wrong=$(awk '
+  wrong=$(awk -v monitor="$monitor" '
+    FNR == NR && monitor != "" && $1 != monitor { x[$1] = $2; y[$1] = $3; next }
     FNR == NR { x[$1] = $2; y[$1] = $3
                 if (n++ == 0 || $2 < left) left = $2; if ($2 + $4 > right) right = $2 + $4
                 if (n == 1 || $3 < top) top = $3; if ($3 + $5 > bottom) bottom = $3 + $5; next }
