@@ -68,6 +68,7 @@ VarnexTablet::VarnexTablet(QObject* parent) : QObject(parent) {
             QRect hintArea = screenRect;
             m_devOperateThread->moveHintTextPos(hintArea);
           });
+  connect(&m_screenInfo, &ScreenInfo::realScreenRect, this, &VarnexTablet::tellWhenTheScreenAreaSpansMonitors);
 
   m_detection.scanDevices();
 
@@ -361,6 +362,21 @@ void VarnexTablet::tellWhatProgramKeysNeed() {
   prompt.text = tr("GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。"
                    "请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。")
                     .arg(QLatin1String(platform::kGnomeForegroundExtension));
+  PromptService::ask(prompt);
+}
+
+void VarnexTablet::tellWhenTheScreenAreaSpansMonitors(const QRect& screenRect) {
+  if (m_toldScreenAreaSpansMonitors) return;
+  platform::DisplayOutputs& displays = platform::DisplayOutputs::current();
+  if (displays.spansPenAcrossOutputs()) return;
+  int covered = 0;
+  for (const platform::DisplayOutput& output : displays.outputs())
+    if (output.rect.intersects(screenRect)) ++covered;
+  if (covered < 2) return;
+  m_toldScreenAreaSpansMonitors = true;
+  PromptService::Prompt prompt;
+  prompt.title = tr("全部屏幕");
+  prompt.text = tr("此桌面只能把笔映射到一台显示器上，不能映射到全部屏幕。请在屏幕设置中选择一台显示器。");
   PromptService::ask(prompt);
 }
 

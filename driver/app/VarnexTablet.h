@@ -106,6 +106,9 @@ class VarnexTablet : public QObject {
   // Tells the user, once, what the desktop needs before programs can have
   // keys of their own; only once there is a program with keys of its own.
   void tellWhatProgramKeysNeed();
+  // Once, where the desktop cannot spread the pen over every monitor the
+  // chosen screen area covers.
+  void tellWhenTheScreenAreaSpansMonitors(const QRect& screenRect);
 
   DetectionDevice m_detection;
   DevOperateThread* m_devOperateThread = nullptr;
@@ -128,6 +131,7 @@ class VarnexTablet : public QObject {
   QString m_devModel;
   bool m_toldMonitorCannotTurn = false;
   bool m_toldWhatProgramKeysNeed = false;
+  bool m_toldScreenAreaSpansMonitors = false;
   // Counts arrivals and removals handled, so one that waited on the user
   // can tell that another was handled meanwhile.
   quint64 m_plugEvents = 0;

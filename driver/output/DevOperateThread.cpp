@@ -114,6 +114,9 @@ bool DevOperateThread::startReadingDev(int deviceType, QObject* firmwareSource) 
   }
 
   m_screenMapper->setDeviceType(deviceType);
+  // Until the window names this tablet's screen (which waits on the desktop),
+  // its pen maps onto the monitor chosen last, not into a corner.
+  m_screenMapper->setMapperArea();
   m_tablet->start(deviceType);
 
   // Running the script again made a new mapper; a digitizer still mapping

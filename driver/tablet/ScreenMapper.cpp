@@ -7,7 +7,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -22,6 +21,7 @@ constexpr int kReferenceHeight = 1080;
 std::mutex s_screensLock;
 QRect s_selectedScreen(0, 0, kReferenceWidth, kReferenceHeight);
 QRect s_allScreens(0, 0, kReferenceWidth, kReferenceHeight);
+bool s_frameKnown = false;
 
 }  // namespace
 
@@ -119,9 +119,9 @@ void ScreenMapper::setMapperArea(const QRect& givenScreenRect, const QRect& give
   // the int limits must not overflow the integer steps below.
   const QRect screenRect = SaneGeometry::clamped(givenScreenRect);
   const QRect allScreenRect = SaneGeometry::clamped(givenAllScreenRect);
-  QRect calibrationScreen;
+  QRect desktopOfScreens;
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-    if (QScreen* primary = QGuiApplication::primaryScreen()) calibrationScreen = primary->virtualGeometry();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) desktopOfScreens = primary->virtualGeometry();
   }
   const QRectF screenSelection(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::DynamicRectScreen)));
   const QRectF tabletSelection(SaneGeometry::clamped(MappingSettings::rect(MyQmlEnum::DynamicRectTablet)));
@@ -130,21 +130,24 @@ void ScreenMapper::setMapperArea(const QRect& givenScreenRect, const QRect& give
 
   QRect S;
   QRect A;
+  bool framed;
   {
     std::lock_guard<std::mutex> locker(s_screensLock);
     if (!screenRect.isEmpty() && !allScreenRect.isEmpty()) {
-      // A monitor left of or above the primary one gives the desktop negative
-      // coordinates; the reference desktop starts at 0.
-      int x = screenRect.x();
-      int y = screenRect.y();
-      if (allScreenRect.x() < 0) x = screenRect.x() + std::abs(allScreenRect.x());
-      if (allScreenRect.y() < 0) y = screenRect.y() + std::abs(allScreenRect.y());
-      s_selectedScreen = QRect(x, y, screenRect.width(), screenRect.height());
+      // The reference desktop starts at 0 where the frame does: the frame
+      // starts below 0 with a monitor left of or above the primary one, and
+      // past 0 where the desktop spreads the pen over a monitor of its own.
+      s_selectedScreen = screenRect.translated(-allScreenRect.topLeft());
       s_allScreens = allScreenRect;
+      s_frameKnown = true;
     }
     S = s_selectedScreen;
     A = s_allScreens;
+    framed = s_frameKnown;
   }
+  // The calibration fits and corrects pixels of the frame the pen's
+  // fractions are of; until the window has named one, that is the desktop.
+  const QRect calibrationScreen = framed ? A : desktopOfScreens;
 
   const int kx = S.width() * kReferenceWidth / A.width();
   const int ky = S.height() * kReferenceHeight / A.height();
@@ -273,4 +276,5 @@ void ScreenMapper::resetSharedScreens() {
   std::lock_guard<std::mutex> locker(s_screensLock);
   s_selectedScreen = QRect(0, 0, kReferenceWidth, kReferenceHeight);
   s_allScreens = s_selectedScreen;
+  s_frameKnown = false;
 }

@@ -42,6 +42,10 @@ class DisplayOutputs {
     return desktop;
   }
 
+  // False where the desktop spreads an absolute tablet over one output at
+  // most (Plasma 5.27), so no pen can be mapped across several monitors.
+  virtual bool spansPenAcrossOutputs() const { return true; }
+
   // A short name of the source, for the log: "xrandr", "sim", "none".
   virtual const char* kind() const = 0;
 

@@ -233,6 +233,27 @@ TEST(DevOperateThread, SecondStartKeepsTheAreasReachingThePen) {
   thread.endReadingDev();
 }
 
+TEST(DevOperateThread, ThePenLandsOnTheLastChosenMonitorBeforeTheWindowNamesOne) {
+  ScreenMapper::resetSharedScreens();
+  DeviceRig rig(CFG_VarnexK10PlusV2);
+  // The stored areas: the whole tablet onto the whole screen.
+  for (int rect : {MyQmlEnum::MaxVirtualTablet, MyQmlEnum::DynamicRectTablet, MyQmlEnum::MaxVirtualScreen,
+                   MyQmlEnum::DynamicRectScreen})
+    ConfigFile::instance()->setRectSize(rect, QRect(0, 0, 300, 168));
+  DevOperateThread thread;
+  ASSERT_TRUE(rig.start(thread));
+  rig.tablet->pushInput(rig.hover(1000, 1000));  // dropped, first after the start
+  rig.tablet->pushInput(rig.hover(rig.model.maxX / 2, rig.model.maxY / 2));
+  ASSERT_TRUE(rig.settle());
+  ASSERT_GE(rig.penReports(), 1u);
+  const QByteArray last = rig.pen->penReports().back();
+  const int x = uint8_t(last[4]) | uint8_t(last[5]) << 8;
+  const int y = uint8_t(last[6]) | uint8_t(last[7]) << 8;
+  EXPECT_NEAR(x, 32767 / 2, 400);
+  EXPECT_NEAR(y, 32767 / 2, 400);
+  thread.endReadingDev();
+}
+
 // A virtual pen that holds the worker inside its first pen report until
 // released, so that a stop finds the worker busy rather than in a read.
 class HoldingPen : public platform::PenOutput {

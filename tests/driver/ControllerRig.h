@@ -68,6 +68,14 @@ class ControllerRig : public ::testing::Test {
     m_controller = std::make_unique<VarnexTablet>();
     return *m_controller;
   }
+  // Unplugs the tablet and plugs it in again; true once the controller has
+  // seen it go and come back.
+  bool replug() {
+    m_world->unplug();
+    if (!waitFor([&] { return !m_controller->isConnected(); })) return false;
+    m_world->plugIn();
+    return waitFor([&] { return m_controller->isConnected(); });
+  }
 
   // Declared first, destroyed last: the controller's device path runs over
   // the world's platform.

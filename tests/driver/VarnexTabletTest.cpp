@@ -388,10 +388,7 @@ TEST_F(Controller, APenDisplayArrivesWithItsMonitorAtTheStoredRotation) {
   ASSERT_TRUE(controller.isConnected());
   EXPECT_TRUE(world.displays().modeChanges().isEmpty()) << "0° stored, 0° shown";
   ConfigFile::instance()->setRotationAngle(90);
-  world.unplug();
-  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
-  world.plugIn();
-  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  ASSERT_TRUE(replug());
   ASSERT_EQ(world.displays().modeChanges().size(), 1);
   EXPECT_EQ(world.displays().modeChanges()[0].outputName, "SIM-1");
   EXPECT_EQ(world.displays().modeChanges()[0].orientation, 1);
@@ -400,10 +397,7 @@ TEST_F(Controller, APenDisplayArrivesWithItsMonitorAtTheStoredRotation) {
   EXPECT_TRUE(raiser->raised().isEmpty()) << "an arrival is not the user's pick";
 
   // Shown turned already: nothing to do.
-  world.unplug();
-  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
-  world.plugIn();
-  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  ASSERT_TRUE(replug());
   EXPECT_EQ(world.displays().modeChanges().size(), 1);
 }
 
@@ -420,6 +414,27 @@ TEST_F(Controller, APenDisplayWhoseMonitorCannotTurnSaysSoOnce) {
   EXPECT_EQ(m_prompts[0], QCoreApplication::translate(
                              "VarnexTablet", "此桌面不允许驱动旋转显示器，请在桌面的显示设置中旋转它。笔的映射已随之旋转。"));
   EXPECT_TRUE(m_prompts[0].contains("display settings")) << "translated: " << m_prompts[0].toStdString();
+}
+
+// Plasma spreads a tablet over one monitor at most: a screen area that
+// covers two cannot be mapped, and the user hears it once.
+TEST_F(Controller, AScreenAreaOverMonitorsThePenCannotSpanIsToldOnce) {
+  SimulatedWorld& world = plugIn("Fjord4");
+  platform::DisplayOutput left, right;
+  left.name = "DP-1";
+  left.rect = QRect(0, 0, 400, 600);
+  right.name = "DP-2";
+  right.rect = QRect(400, 0, 400, 600);
+  world.displays().setOutputs({left, right});
+  world.displays().setSpansPenAcrossOutputs(false);
+  VarnexTablet& controller = startController();
+  ASSERT_TRUE(controller.isConnected());
+  ASSERT_TRUE(waitFor([&] { return !m_prompts.isEmpty(); }));
+  EXPECT_TRUE(m_prompts[0].contains("one monitor only")) << "translated: " << m_prompts[0].toStdString();
+
+  ASSERT_TRUE(replug());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(m_prompts.size(), 1);
 }
 
 // GNOME without the driver's Shell extension cannot say which program is in
@@ -441,10 +456,7 @@ TEST_F(Controller, ProgramKeysThatTheDesktopCannotServeAreToldOnce) {
   EXPECT_TRUE(m_prompts[0].contains("log out")) << "translated: " << m_prompts[0].toStdString();
 
   ConfigFile::instance()->addProgramList("flatpak:org.gimp.GIMP");
-  world.unplug();
-  ASSERT_TRUE(waitFor([&] { return !controller.isConnected(); }));
-  world.plugIn();
-  ASSERT_TRUE(waitFor([&] { return controller.isConnected(); }));
+  ASSERT_TRUE(replug());
   QCoreApplication::processEvents();
   EXPECT_EQ(m_prompts.size(), 1);
   ConfigFile::instance()->cleanProgramList();

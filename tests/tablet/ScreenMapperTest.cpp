@@ -89,6 +89,18 @@ TEST_F(ScreenMapperTest, MonitorLeftOfThePrimaryStartsTheDesktopAtZero) {
   EXPECT_DOUBLE_EQ(map(260, 160).x(), 0.5);
 }
 
+TEST_F(ScreenMapperTest, AFrameOfOneMonitorPastTheFirstIsMappedFromItsOwnEdge) {
+  // Plasma spreads a pinned pen over its monitor alone, here the second of
+  // two, so the pen's fractions are of that monitor.
+  const QRect second(1024, 0, 1280, 1024);
+  m_mapper.setMapperArea(second, second);
+  EXPECT_EQ(m_mapper.screenArea(), QRectF(0, 0, 1920, 1080));
+  EXPECT_EQ(map(260, 160), QPointF(1, 1));
+  EXPECT_EQ(map(130, 80), QPointF(0.5, 0.5));
+  // A pen display's calibration corrects pixels of that same monitor.
+  EXPECT_EQ(m_mapper.calibrationScreen(), second);
+}
+
 TEST_F(ScreenMapperTest, RotationTurnsTheSurfaceAndUnknownAnglesDoNothing) {
   m_mapper.setTabletRect(QRectF(0, 0, 260, 160));
   m_mapper.setMapperArea(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080));

@@ -21,15 +21,23 @@ QString outputName(const KWinOutputDevices::Device& device) {
 
 KWinDisplayOutputs::KWinDisplayOutputs(QByteArray socket) : m_socket(std::move(socket)) {}
 
-KWinDisplayOutputs::~KWinDisplayOutputs() = default;
+KWinDisplayOutputs::~KWinDisplayOutputs() {
+  m_pinThread.quit();
+  m_pinThread.wait();
+  delete m_pin;
+}
 
 QRect KWinDisplayOutputs::penFrame(const QRect& screen, const QRect& desktop) {
   const QVector<DisplayOutput> all = outputs();
   if (all.size() < 2) return desktop;
   for (const DisplayOutput& output : all) {
     if (output.rect != screen) continue;
-    if (!m_pin) m_pin = std::make_unique<KWinTabletPin>();
-    m_pin->pinTo(output.name);
+    if (!m_pin) {
+      m_pin = new KWinTabletPin();
+      m_pin->moveToThread(&m_pinThread);
+      m_pinThread.start();
+    }
+    QMetaObject::invokeMethod(m_pin, [pin = m_pin, name = output.name] { pin->pinTo(name); }, Qt::QueuedConnection);
     return output.rect;
   }
   qCInfo(lcKWinOutputs) << "KWin spreads the pen over one monitor only; the whole desktop cannot be mapped";

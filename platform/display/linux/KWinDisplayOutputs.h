@@ -5,6 +5,7 @@
 #include "platform/display/linux/KWinTabletPin.h"
 
 #include <QByteArray>
+#include <QThread>
 #include <memory>
 
 namespace platform {
@@ -28,12 +29,16 @@ class KWinDisplayOutputs : public DisplayOutputs {
   // KWin spreads a tablet over one output only (the active one unless the
   // device names another), never the whole desktop: a pen meant for one
   // output is pinned to it, and its coordinates become fractions of it.
+  // The pin is asked for on a thread of its own: KWin answers slowly while
+  // it starts a session, and the mapping must not wait for it.
   QRect penFrame(const QRect& screen, const QRect& desktop) override;
+  bool spansPenAcrossOutputs() const override { return false; }
   const char* kind() const override { return "plasma"; }
 
  private:
   QByteArray m_socket;
-  std::unique_ptr<KWinTabletPin> m_pin;
+  QThread m_pinThread;
+  KWinTabletPin* m_pin = nullptr;  // lives on m_pinThread
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QVector>
+#include <atomic>
 
 namespace platform {
 
@@ -27,6 +28,9 @@ class SimDisplayOutputs : public DisplayOutputs {
   // Mode changes to this size (as seen after rotation) fail with BadMode.
   void refuseSize(QSize size);
   QVector<ModeChange> modeChanges() const;
+  // As Plasma: an absolute tablet covers one output at most.
+  void setSpansPenAcrossOutputs(bool spans) { m_spansPenAcrossOutputs = spans; }
+  bool spansPenAcrossOutputs() const override { return m_spansPenAcrossOutputs; }
 
   QVector<DisplayOutput> outputs() override;
   int setMode(const QString& outputName, int orientation, QSize size) override;
@@ -41,6 +45,7 @@ class SimDisplayOutputs : public DisplayOutputs {
   QVector<DisplayOutput> m_outputs;
   QVector<QSize> m_refusedSizes;
   QVector<ModeChange> m_changes;
+  std::atomic<bool> m_spansPenAcrossOutputs{true};
 };
 
 }  // namespace platform

@@ -9,4 +9,12 @@ mkdir -p "$config"
 printf '[Area]\nScreenIndex=1\n' > "$config/Lark C_config.ini"
 printf '[Area]\nScreenIndex=2\n' > "$config/Fjord 4Pro_config.ini"
 chown -R 1000:1000 /tmp/user/.local
+# The window names each tablet's monitor to KWin once it has come up for
+# the tablet, which in the emulated guest is seconds after the arrival.
+await_mapping() {
+  case $1 in LarkC) monitor=Virtual-1 ;; Fjord4Pro) monitor=Virtual-2 ;; esac
+  arrival=$(grep -n "CFG_$1  isDevArrival: true" "$results/driver.log" | tail -n 1 | cut -d: -f1)
+  until_true 60 sh -c "tail -n +${arrival:-1} '$results/driver.log' | grep -q 'is pinned to \"$monitor\"'" ||
+    echo "$1: the driver did not pin the pen to $monitor"
+}
 measure_landing

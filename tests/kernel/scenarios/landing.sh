@@ -108,6 +108,8 @@ land() {
   # The virtual pen is made (or remade for this kind of tablet) before the
   # init report; give the compositor time to open it.
   sleep 3
+  # A scenario may wait until the driver has told the desktop this tablet's mapping.
+  ${await_mapping:-true} "$model"
   touch "/tmp/go-$model"
   : > "$results/$model.landing"
   n=0

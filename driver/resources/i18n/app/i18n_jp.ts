@@ -18,5 +18,13 @@
         <source>GNOME 只通过驱动的 GNOME Shell 扩展告诉驱动前台是哪个程序，在此之前所有程序都使用通用按键。请在终端运行 gnome-extensions enable %1 ，然后注销并重新登录。</source>
         <translation>GNOME は、ドライバーの GNOME Shell 拡張機能を通してのみ、前面のプログラムをドライバーに知らせます。有効にするまで、すべてのプログラムで共通のキーが使われます。端末で gnome-extensions enable %1 を実行し、ログアウトしてから再度ログインしてください。</translation>
     </message>
+    <message>
+        <source>全部屏幕</source>
+        <translation>すべての画面</translation>
+    </message>
+    <message>
+        <source>此桌面只能把笔映射到一台显示器上，不能映射到全部屏幕。请在屏幕设置中选择一台显示器。</source>
+        <translation>このデスクトップではペンを1台のモニターにしか割り当てられず、すべての画面には割り当てられません。「画面設定」でモニターを1台選んでください。</translation>
+    </message>
 </context>
 </TS>
