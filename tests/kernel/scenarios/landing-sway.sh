@@ -25,13 +25,16 @@ until_true 120 sway_listens || {
   echo "sway did not start"; ls -la "$user_runtime" /tmp; ps -ef; grep -v DEBUG "$results/sway.log" | tail -n 20; exit 1; }
 export SWAYSOCK=$(sway_socket)
 swaymsg() { as_user env SWAYSOCK="$SWAYSOCK" /usr/bin/swaymsg "$@"; }
-swaymsg -t get_outputs > "$results/sway-outputs.json"
+# sway listens a moment before it answers.
+until_true 30 swaymsg -t get_outputs > "$results/sway-outputs.json" 2>> "$results/swaymsg.log"
 printf 'HEADLESS-1 0 0 1920 1080\nHEADLESS-2 1920 0 2560 1440\n' > "$results/monitors.txt"
 for ws in 1 2; do
   output=HEADLESS-$ws
-  swaymsg workspace $ws > /dev/null
-  swaymsg exec "stdbuf -oL wev -f wl_pointer > $land/pointer-$output.log 2>&1" > /dev/null
-  until_true 60 sh -c "[ \$(SWAYSOCK=$SWAYSOCK /usr/bin/setpriv --reuid=1000 --regid=1000 --clear-groups swaymsg -t get_tree | grep -c '\"app_id\": \"wev\"') -ge $ws ]" ||
+  # sway sometimes drops the answer to a command it carried out; the poll
+  # below sees whether the client opened, and asks again when dropped.
+  swaymsg workspace $ws > /dev/null 2>> "$results/swaymsg.log"
+  swaymsg exec "stdbuf -oL wev -f wl_pointer > $land/pointer-$output.log 2>&1" > /dev/null 2>> "$results/swaymsg.log"
+  until_true 60 sh -c "[ \$(SWAYSOCK=$SWAYSOCK /usr/bin/setpriv --reuid=1000 --regid=1000 --clear-groups swaymsg -t get_tree 2>/dev/null | grep -c '\"app_id\": \"wev\"') -ge $ws ]" ||
     { echo "wev did not open on $output"; exit 1; }
 done
 swaymsg -t get_tree > "$results/sway-tree.json"
