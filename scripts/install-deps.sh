@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtbase5-private-dev qtdeclarative5-dev qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools qtquickcontrols2-5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
   qml-module-qtquick-dialogs qml-module-qt-labs-platform qml-module-qtgraphicaleffects qml-module-qttest
-  libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev libxcb1-dev
+  libglib2.0-dev gsettings-desktop-schemas libudev-dev libevdev-dev libx11-dev libxtst-dev libxrandr-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libwayland-dev plasma-wayland-protocols
   xvfb xauth x11-utils qemu-user-static chromium fonts-noto-cjk dbus-daemon mutter kwin-wayland sway weston gnome-shell wev qtwayland5

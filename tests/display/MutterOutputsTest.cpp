@@ -4,16 +4,20 @@
 
 #include "driver/core/MyQmlEnum.h"
 #include "driver/display/DisplayMonitorDevice.h"
+#include "platform/display/linux/GnomeTabletMapping.h"
 #include "platform/display/linux/MutterDisplayOutputs.h"
+#include "platform/display/linux/MutterDisplayState.h"
 #include "OutputLookup.h"
 #include "tests/support/HeadlessCompositor.h"
 
 #include <gtest/gtest.h>
 
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QThread>
 
 using platform::DisplayOutput;
+using platform::GnomeTabletMapping;
 using platform::MutterDisplayOutputs;
 
 namespace {
@@ -83,6 +87,40 @@ TEST(MutterOutputs, TurnsAMonitorAndKeepsTheLayoutClosed) {
 
   EXPECT_EQ(source.setMode(left.name, 1, QSize(333, 777)), platform::DisplayChangeBadMode);
   EXPECT_EQ(source.setMode("HDMI-9", 1, left.modeSize.transposed()), platform::DisplayChangeBadParam);
+}
+
+// Mutter spreads the pen over the monitor GNOME's tablet settings name for
+// it: the pen meant for the right-hand monitor is mapped onto that monitor
+// by its vendor, product and serial, and its coordinates become fractions
+// of it; meant for the whole desktop, the names are written empty, so
+// mutter does not guess a monitor of its own.
+TEST(MutterOutputs, NamesThePensMonitorInGnomesTabletSettings) {
+  // The settings stay in this process; the user's own are not touched.
+  qputenv("GSETTINGS_BACKEND", "memory");
+  if (GnomeTabletMapping::storedMonitorNames().isEmpty()) GTEST_SKIP() << "GNOME's tablet settings are not installed";
+  HeadlessCompositor mutter = HeadlessCompositor::mutter({QSize(1920, 1080), QSize(2560, 1440)});
+  if (!mutter.running()) GTEST_SKIP() << mutter.whyNot().toStdString();
+  MutterDisplayOutputs source(mutter.bus());
+  const QVector<DisplayOutput> outputs = source.outputs();
+  ASSERT_EQ(outputs.size(), 2);
+  const DisplayOutput right = outputs[0].rect.x() > 0 ? outputs[0] : outputs[1];
+  const QRect desktop = outputs[0].rect | outputs[1].rect;
+
+  platform::MutterDisplayState state;
+  const QDBusMessage reply = mutter.bus().call(QDBusMessage::createMethodCall(
+      "org.gnome.Mutter.DisplayConfig", "/org/gnome/Mutter/DisplayConfig", "org.gnome.Mutter.DisplayConfig",
+      "GetCurrentState"));
+  ASSERT_TRUE(platform::MutterDisplayState::parse(reply, state));
+  const platform::MutterDisplayState::Monitor* monitor = state.monitor(right.name);
+  ASSERT_TRUE(monitor);
+
+  EXPECT_EQ(source.penFrame(right.rect, desktop), right.rect);
+  const QStringList names = GnomeTabletMapping::storedMonitorNames();
+  ASSERT_GE(names.size(), 3);
+  EXPECT_EQ(names.mid(0, 3), QStringList({monitor->vendor, monitor->product, monitor->serial}));
+  if (names.size() > 3) EXPECT_EQ(names[3], right.name);
+  EXPECT_EQ(source.penFrame(desktop, desktop), desktop);
+  EXPECT_EQ(GnomeTabletMapping::storedMonitorNames().join(""), "");
 }
 
 // The pen display is chosen by the monitor's name, never by the connector:

@@ -118,6 +118,24 @@ QVector<DisplayOutput> MutterDisplayOutputs::outputs() {
   return result;
 }
 
+QRect MutterDisplayOutputs::penFrame(const QRect& screen, const QRect& desktop) {
+  MutterDisplayState state;
+  if (!currentState(m_bus, state)) return desktop;
+  QStringList monitorNames;
+  QRect frame = desktop;
+  if (state.logicalMonitors.size() > 1) {
+    for (const MutterDisplayState::LogicalMonitor& logical : state.logicalMonitors) {
+      const MutterDisplayState::Monitor* monitor = state.monitor(logical.connectors.value(0));
+      if (logical.rect != screen || !monitor) continue;
+      monitorNames = QStringList{monitor->vendor, monitor->product, monitor->serial, monitor->connector};
+      frame = screen;
+    }
+  }
+  // Without the settings mutter keeps its own mapping: the whole desktop
+  // for a pen tablet.
+  return m_tabletMapping.mapTo(monitorNames) ? frame : desktop;
+}
+
 int MutterDisplayOutputs::setMode(const QString& outputName, int orientation, QSize size) {
   if (orientation < 0 || orientation > 3) return DisplayChangeBadMode;
   MutterDisplayState state;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/display/DisplayOutputs.h"
+#include "platform/display/linux/GnomeTabletMapping.h"
 
 #include <QDBusConnection>
 
@@ -25,10 +26,15 @@ class MutterDisplayOutputs : public DisplayOutputs {
   // anyway. Monitors right of or below the turned one move by the change of
   // its size, so the layout stays without gaps or overlaps.
   int setMode(const QString& outputName, int orientation, QSize size) override;
+  // Mutter spreads a tablet over the monitor its tablet settings name, or
+  // over the whole desktop: a pen meant for one of several monitors is
+  // mapped onto it there, and its coordinates become fractions of it.
+  QRect penFrame(const QRect& screen, const QRect& desktop) override;
   const char* kind() const override { return "gnome"; }
 
  private:
   QDBusConnection m_bus;
+  GnomeTabletMapping m_tabletMapping;
 };
 
 }  // namespace platform

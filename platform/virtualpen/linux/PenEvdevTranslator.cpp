@@ -96,8 +96,8 @@ int PenEvdevTranslator::heightResolution(QSize area) {
 void PenEvdevTranslator::describe(libevdev* device, bool penDisplay, QSize area) {
   libevdev_set_name(device, kDeviceName);
   libevdev_set_id_bustype(device, BUS_VIRTUAL);
-  libevdev_set_id_vendor(device, 0x6666);
-  libevdev_set_id_product(device, 0x2908);
+  libevdev_set_id_vendor(device, kVendorId);
+  libevdev_set_id_product(device, kProductId);
   libevdev_set_id_version(device, 1);
 
   libevdev_enable_event_type(device, EV_KEY);

@@ -20,6 +20,9 @@ class PenEvdevTranslator {
   // Logical ranges and resolutions the device announces.
   // The name the desktop sees; KWin's device list is searched for it.
   static constexpr const char* kDeviceName = "Varnex Virtual Pen";
+  // The USB identity the pen announces; desktops keep its settings by it.
+  static constexpr int kVendorId = 0x6666;
+  static constexpr int kProductId = 0x2908;
   static constexpr int kMaxCoordinate = 32767;
   static constexpr int kCoordinateResolution = 100;  // units per millimetre
   static constexpr int kMaxPressure = 2047;
