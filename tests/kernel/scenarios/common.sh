@@ -25,19 +25,22 @@ libinput_has_current_pen() {
   [ -n "$node" ] && grep "^.$node " "$1" | grep "Virtual Pen" | tail -n 1 | grep -q DEVICE_ADDED
 }
 
+# start_driver [NAME]: the driver's log goes to NAME.log (driver.log).
 start_driver() {
+  driver_log=$results/${1:-driver}.log
   # driver_user: a prefix that runs the driver as the desktop's user.
   $driver_user env QT_QPA_PLATFORM=${VARNEX_QPA:-offscreen} "$VARNEX_BUILD/driver/VarnexDriver" --hidden \
-    > "$results/driver.log" 2>&1 &
+    > "$driver_log" 2>&1 &
   driver=$!
   # The driver is up once it listens for a second start.
-  until_true 120 grep -qs "hand-over point published" "$results/driver.log" || echo "the driver did not start"
+  until_true 120 grep -qs "hand-over point published" "$driver_log" || echo "the driver did not start"
 }
 
 stop_driver() {
-  kill -TERM "$driver" 2>/dev/null
+  # $driver may be the shell that runs the driver as the desktop's user.
+  pkill -TERM -x VarnexDriver
   wait "$driver"
-  echo "driver exit $?" >> "$results/driver.log"
+  echo "driver exit $?" >> "$driver_log"
 }
 
 # play_with_libinput MODEL SCRIPT [NAME]: libinput's events go to

@@ -53,8 +53,7 @@ measure_landing() {
   as_user env QT_QPA_PLATFORM=wayland "$bin/pointerprobe" "$land" > "$results/pointerprobe.log" 2>&1 &
   until_true 60 test -f "$land/ready" || { echo "the pointer clients did not open"; tail -n 30 "$land/compositor.log"; exit 1; }
   cp "$land/ready" "$results/monitors.txt"
-  start_driver
+  driver_per_tablet=yes
   for model in LarkC Fjord4Pro; do land $model; done
-  stop_driver
   cp "$land"/pointer-*.log "$land/compositor.log" "$results/"
 }

@@ -85,7 +85,7 @@ land() {
   script=/tmp/$model-landing.script
   {
     echo "plug"
-    echo "await-init"
+    echo "await-init 120000"
     echo "await-file /tmp/go-$model"
     # The driver drops the first report after its start.
     echo "report $(out_of_range_report "$model")"
@@ -94,6 +94,14 @@ land() {
     echo "$landing_places" | while read -r fx fy; do
       n=$((n + 1))
       echo "await-file /tmp/play-$model-$n 60000"
+      # A scenario may have the pen come to the place from its left in a few
+      # reports, as a real pen does, instead of appearing there.
+      k=${approach_reports:-0}
+      while [ "$k" -gt 0 ]; do
+        echo "report $(hover_report "$model" "$(awk -v f="$fx" -v k="$k" 'BEGIN { print f - k * 0.0002 }')" "$fy")"
+        echo "sleep 10"
+        k=$((k - 1))
+      done
       echo "report $(hover_report "$model" "$fx" "$fy")"
       echo "sleep 100"
       echo "report $(hover_report "$model" "$fx" "$fy")"
@@ -106,6 +114,10 @@ land() {
   } > "$script"
   "$bin/uhidtablet" "tablets/$model.tablet" "$script" > "$results/$model.uhid" 2>&1 &
   emulator=$!
+  # A scenario may start the driver for each tablet once the tablet is in:
+  # started so, the driver waits in the tray, while a tablet plugged in
+  # later brings its window up over the pointer clients.
+  [ -z "${driver_per_tablet:-}" ] || start_driver "driver-$model"
   until_true 120 grep -qs "^output vendor" "$results/$model.uhid" || echo "$model: no init report"
   # The virtual pen is made (or remade for this kind of tablet) before the
   # init report; give the compositor time to open it.
@@ -128,4 +140,5 @@ land() {
   done
   wait "$emulator"
   echo "emulator exit $?" >> "$results/$model.uhid"
+  [ -z "${driver_per_tablet:-}" ] || stop_driver
 }
