@@ -85,6 +85,7 @@ bool GnomeTabletMapping::mapTo(const QStringList& monitorNames) {
       m_written = names;
       qCInfo(lcGnomeTablet) << "GNOME maps the virtual pen onto" << (names.join(QString()).isEmpty() ? QStringList{"the whole desktop"} : names);
     } else {
+      m_written.clear();
       qCWarning(lcGnomeTablet) << "GNOME's tablet settings refused the pen's monitor" << names;
     }
   }
